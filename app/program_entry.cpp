@@ -1,0 +1,13 @@
+// The process entry of the demo program: hands the runtime the program's image.
+#include "app/app_main.h"
+#include "platform/win32_api.h"
+#include "runtime/startup.h"
+
+namespace {
+constexpr uint16_t kBuildOptions = 0x01C0;  // a program build
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const ProgramImage image{AppMain, nullptr, 0, nullptr, 0, kBuildOptions, nullptr};
+  ProgramStart(image);
+}

@@ -1,0 +1,3 @@
+#include "runtime/runtime_block.h"
+
+RuntimeBlock runtimeBlock;
