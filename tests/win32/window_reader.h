@@ -1,0 +1,26 @@
+#pragma once
+// Reads another process's windows from outside, as an accessibility tool would:
+// window texts through WM_GETTEXT, list-view rows and columns through records
+// placed in the other process's memory.
+#include <string>
+#include <vector>
+
+#include "platform/win32_api.h"
+
+struct ListColumn {
+  std::string text;
+  int format;
+  int width;
+};
+
+std::string WindowText(HWND window);
+// The first visible top-level window with this exact title, or nullptr.
+HWND FindTopWindow(const char* title);
+HWND WaitForTopWindow(const char* title, DWORD timeoutMs);
+bool WaitForWindowGone(HWND window, DWORD timeoutMs);
+
+std::vector<ListColumn> ReadListColumns(HWND listView);
+// Every row, each as its cells' texts in column order.
+std::vector<std::vector<std::string>> ReadListRows(HWND listView, int columns);
+// The message text of a message box (its static text control).
+std::string MessageBoxText(HWND box);
