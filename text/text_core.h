@@ -45,3 +45,31 @@ void TextPushBorrowed(ProcedureFrame& frame, DynString handle);
 // raising nothing itself.
 bool TextPushBytes(ProcedureFrame& frame, const char* bytes, uint32_t count);
 void TextDrop(ProcedureFrame& frame);
+
+// Replaces the two top entries by one owned entry: the earlier one followed by the
+// top one. Both operands are released. Error 7 (and the empty string) on failure.
+void TextConcat(ProcedureFrame& frame);
+
+// Pops the top entry into a string variable, releasing the variable's old value.
+// A borrowed text of the variable's own length is copied into its storage. On
+// failure the variable becomes empty; error 7.
+void TextAssign(ProcedureFrame& frame, DynString* variable);
+// As TextAssign, but a borrowed text always gets storage of its own.
+void TextAssignNew(ProcedureFrame& frame, DynString* variable);
+
+// Pops the top entry into a fresh argument slot, whose earlier content is not
+// released: an owned entry is moved, a borrowed one copied. The caller releases the
+// slot after the call. On failure the slot becomes empty; error 7.
+void TextPassRef(ProcedureFrame& frame, DynString* slot);
+// As TextPassRef; returns the slot's handle, the value the callee receives.
+DynString TextPassValue(ProcedureFrame& frame, DynString* slot);
+
+// The address of a variable's bytes, emptyText for an empty string: never null,
+// always zero-terminated. The variable keeps ownership.
+char* TextPointer(const DynString* variable);
+// Pops and releases the top entry; gives its length.
+uint32_t TextLength(ProcedureFrame& frame);
+
+// The literal's length and bytes, as the pool stores them.
+uint16_t LiteralLength(const LiteralEntry* literal);
+inline const char* LiteralBytes(const LiteralEntry* literal) { return reinterpret_cast<const char*>(literal + 2); }

@@ -1,0 +1,14 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/fatal_stop.h"
+
+namespace platform {
+
+void FatalStop(const char* message) {
+  std::fprintf(stderr, "fatal: %s\n", message);
+  std::fflush(stderr);
+  std::abort();
+}
+
+}  // namespace platform

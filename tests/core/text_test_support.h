@@ -1,0 +1,37 @@
+#pragma once
+// Helpers of the string tests: texts to and from DynStrings, and the allocation
+// counters seen as differences.
+#include <cstring>
+#include <string>
+
+#include "platform/allocation_control.h"
+#include "runtime/procedure_frame.h"
+#include "text/text_core.h"
+
+inline std::string TextOf(DynString handle) {
+  const TextSpan span = TextView(handle);
+  return std::string(span.bytes, span.length);
+}
+
+inline std::string TextOf(const TempStringEntry& entry) { return TextOf(entry.handle); }
+
+// An owned string holding `text`; the test releases it.
+inline DynString MakeText(const std::string& text) {
+  const TextAllocation made = TextAlloc(static_cast<uint32_t>(text.size()));
+  if (made.handle != nullptr) std::memcpy(made.bytes, text.data(), text.size());
+  return made.handle;
+}
+
+// Pops the top entry and gives its text, releasing an owned one.
+inline std::string PopText(ProcedureFrame& frame) {
+  const TempStringEntry entry = TextPop(frame);
+  std::string text = TextOf(entry);
+  if (!entry.borrowed) TextRelease(entry.handle);
+  return text;
+}
+
+// String allocations made since the counter was created.
+struct StringAllocations {
+  uint64_t start = platform::AllocationCountsNow().strings;
+  uint64_t Made() const { return platform::AllocationCountsNow().strings - start; }
+};
