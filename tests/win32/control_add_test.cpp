@@ -268,3 +268,63 @@ TEST_F(ControlAddTest, FarOutGeometryWrapsWithoutFault) {
   (void)control;  // the system may or may not take such a window; the toolkit must not fault
   EXPECT_EQ(0, TextStackDepth(frame));
 }
+
+namespace {
+
+// The image a picture control holds: its type (or -1 for none) and size.
+struct HeldImage {
+  int type;
+  int width;
+  int height;
+};
+
+HeldImage ImageOf(HWND control, bool button) {
+  const UINT get = button ? BM_GETIMAGE : STM_GETIMAGE;
+  HANDLE image = reinterpret_cast<HANDLE>(SendMessageA(control, get, IMAGE_BITMAP, 0));
+  if (image == nullptr) image = reinterpret_cast<HANDLE>(SendMessageA(control, get, IMAGE_ICON, 0));
+  if (image == nullptr) return {-1, 0, 0};
+  // A control may answer with whatever image it holds: the handle tells its kind.
+  if (GetObjectType(image) != OBJ_BITMAP) return {IMAGE_ICON, 0, 0};
+  BITMAP info{};
+  GetObjectA(image, sizeof info, &info);
+  return {IMAGE_BITMAP, info.bmWidth, info.bmHeight};
+}
+
+}  // namespace
+
+TEST_F(ControlAddTest, PictureKindsFindTheirImageByName) {
+  struct Case {
+    ControlKind kind;
+    const char* name;
+    uint32_t finalStyle;
+    int heldType;
+    bool scaled;  // bitmap held at the control's size, else at its own 16 by 16
+  };
+  const Case cases[] = {
+      {ControlKind::Picture, "TESTBITMAP", 0x5000000E, IMAGE_BITMAP, false},
+      {ControlKind::Picture, "TESTICON", 0x50000003, IMAGE_ICON, false},
+      {ControlKind::ScaledPicture, "TESTBITMAP", 0x5000000E, IMAGE_BITMAP, true},
+      {ControlKind::ScaledPicture, "TESTICON", 0x50000003, IMAGE_ICON, false},
+      {ControlKind::PictureButton, "TESTBITMAP", 0x50010080, IMAGE_BITMAP, false},
+      {ControlKind::PictureButton, "TESTICON", 0x50010040, IMAGE_ICON, false},
+      {ControlKind::PictureButton, "NoSuchImage", 0x50010040, -1, false},
+      {ControlKind::ScaledPictureButton, "TESTBITMAP", 0x50010080, IMAGE_BITMAP, true},
+      {ControlKind::ScaledPictureButton, "TESTICON", 0x50010040, IMAGE_ICON, false},
+  };
+  ControlId id = 80;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << static_cast<uint32_t>(c.kind) << " " << c.name);
+    requested.clear();
+    HWND control = MakeControl(frame, c.kind, dialog, id++, c.name, 5, 5, 50, 30);
+    ASSERT_NE(nullptr, control);
+    EXPECT_EQ(c.finalStyle, requested.front().style);
+    const bool button = c.kind == ControlKind::PictureButton || c.kind == ControlKind::ScaledPictureButton;
+    const HeldImage held = ImageOf(control, button);
+    EXPECT_EQ(c.heldType, held.type);
+    if (c.heldType == IMAGE_BITMAP) {
+      const SIZE expected = c.scaled ? PixelSize(50, 30) : SIZE{16, 16};
+      EXPECT_EQ(expected.cx, held.width);
+      EXPECT_EQ(expected.cy, held.height);
+    }
+  }
+}
