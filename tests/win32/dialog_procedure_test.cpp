@@ -263,3 +263,56 @@ TEST_F(DialogProcedureTest, DialogEndOfAHandleThatIsNoWindowDoesNothing) {
   EXPECT_TRUE(Log().empty());
   EXPECT_EQ(-100, result);
 }
+
+namespace {
+
+// A dialog that lives on another thread, which only that thread can destroy.
+struct ForeignDialog {
+  HWND owner;
+  HWND dialog;
+  HANDLE created;
+};
+
+DWORD WINAPI RunForeignDialog(void* parameter) {
+  auto* foreign = static_cast<ForeignDialog*>(parameter);
+  ProcedureFrame frame;
+  foreign->dialog = MakeDialog(frame, "foreign", 30, 30, 120, 60, 0, foreign->owner);
+  SetEvent(foreign->created);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (message.hwnd == nullptr && message.message == WM_APP) break;
+    DispatchMessageA(&message);
+  }
+  DestroyWindow(foreign->dialog);
+  return 0;
+}
+
+}  // namespace
+
+TEST_F(DialogProcedureTest, FailedDestructionDisablesTheOwnerAgain) {
+  ForeignDialog foreign{CreateRecordingOwner(), nullptr, CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  DWORD threadId = 0;
+  HANDLE thread = CreateThread(nullptr, 0, RunForeignDialog, &foreign, 0, &threadId);
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(foreign.created, 5000));
+  ASSERT_NE(nullptr, foreign.dialog);
+  DialogShowModeless(foreign.dialog, nullptr, &result);
+  EnableWindow(foreign.owner, FALSE);
+
+  DialogEnd(foreign.dialog, 5);  // this thread may not destroy the other thread's window
+
+  EXPECT_TRUE(IsWindow(foreign.dialog));
+  EXPECT_FALSE(IsWindowEnabled(foreign.owner)) << "the owner is disabled again";
+  EXPECT_EQ(5, result) << "the result was stored before the destruction was tried";
+
+  // An owner that was enabled stays enabled when destruction fails.
+  EnableWindow(foreign.owner, TRUE);
+  DialogEnd(foreign.dialog, 6);
+  EXPECT_TRUE(IsWindowEnabled(foreign.owner));
+
+  PostThreadMessageA(threadId, WM_APP, 0, 0);
+  WaitForSingleObject(thread, 5000);
+  CloseHandle(thread);
+  CloseHandle(foreign.created);
+  EXPECT_FALSE(IsWindow(foreign.dialog));
+  EXPECT_EQ(0, runtimeBlock.liveDialogCount);
+}
