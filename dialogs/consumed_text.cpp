@@ -1,0 +1,11 @@
+#include "dialogs/consumed_text.h"
+
+ConsumedText TakeTemporary(ProcedureFrame& frame) {
+  TempStringEntry entry{nullptr, false};
+  if (TextStackDepth(frame) > 0) entry = TextPop(frame);
+  return {entry, TextView(entry)};
+}
+
+void ReleaseTemporary(const ConsumedText& taken) {
+  if (!taken.entry.borrowed) TextRelease(taken.entry.handle);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// What the dialog toolkit asks of the window system, one wrapper per call.
+#include <cstdint>
+
+#include "platform/win32_api.h"
+
+namespace platform {
+
+inline HWND CreateDialogIndirectParam(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent,
+                                      DLGPROC procedure, LPARAM initValue) {
+  return ::CreateDialogIndirectParamA(instance, dialogTemplate, parent, procedure, initValue);
+}
+inline HWND CreateWindowEx(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
+                           int width, int height, HWND parent, HMENU idOrMenu, HINSTANCE instance, void* param) {
+  return ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, idOrMenu, instance, param);
+}
+inline BOOL DestroyWindow(HWND window) { return ::DestroyWindow(window); }
+inline BOOL IsWindow(HWND window) { return ::IsWindow(window); }
+
+inline LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::SendMessageA(window, message, wParam, lParam);
+}
+inline LONG GetWindowLong(HWND window, int index) { return ::GetWindowLongA(window, index); }
+inline LONG SetWindowLong(HWND window, int index, LONG value) { return ::SetWindowLongA(window, index, value); }
+
+inline HWND GetDlgItem(HWND dialog, int id) { return ::GetDlgItem(dialog, id); }
+inline BOOL MapDialogRect(HWND dialog, RECT* rect) { return ::MapDialogRect(dialog, rect); }
+inline HMENU GetMenu(HWND window) { return ::GetMenu(window); }
+inline BOOL GetMenuItemInfo(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* info) {
+  return ::GetMenuItemInfoA(menu, item, byPosition, info);
+}
+inline HANDLE LoadImage(HINSTANCE instance, const char* name, UINT type, int width, int height, UINT flags) {
+  return ::LoadImageA(instance, name, type, width, height, flags);
+}
+
+inline BOOL EnableWindow(HWND window, BOOL enable) { return ::EnableWindow(window, enable); }
+inline BOOL ShowWindow(HWND window, int command) { return ::ShowWindow(window, command); }
+inline HWND SetFocus(HWND window) { return ::SetFocus(window); }
+
+inline BOOL PeekMessage(MSG* message, HWND window, UINT first, UINT last, UINT removal) {
+  return ::PeekMessageA(message, window, first, last, removal);
+}
+inline BOOL IsDialogMessage(HWND dialog, MSG* message) { return ::IsDialogMessageA(dialog, message); }
+inline BOOL TranslateMessage(const MSG* message) { return ::TranslateMessage(message); }
+inline LRESULT DispatchMessage(const MSG* message) { return ::DispatchMessageA(message); }
+inline void Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
+
+}  // namespace platform

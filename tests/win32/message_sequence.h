@@ -1,0 +1,69 @@
+#pragma once
+// Records what the toolkit's callbacks and an owner window actually saw, and
+// compares it with a table of expected messages. Messages that appear nowhere in
+// the table are not compared, so a scenario names exactly the messages it is
+// about; an unexpected one of those fails as surely as a missing one.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dialogs/dialog_types.h"
+
+enum class Seer : uint8_t { DialogCallback, ControlCallback, MenuCallback, Owner };
+
+enum MatchFlag : uint32_t {
+  kAnyParams = 0,
+  kWParam = 0x01,    // wParam must match
+  kLParam = 0x02,    // lParam must match
+  kOptional = 0x04,  // may be missing
+  kRepeated = 0x08,  // one or more in a row (with kOptional: any number)
+};
+
+struct ExpectedMessage {
+  Seer seer;
+  uint32_t message;
+  uint32_t flags;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+struct SeenMessage {
+  Seer seer;
+  HWND window;
+  uint32_t message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+// What a recording callback answers, and what it does first, for one message.
+struct Reaction {
+  Seer seer;
+  uint32_t message;
+  int32_t answer;
+  void (*action)(const SeenMessage& seen);
+  uint16_t commandId;  // WM_COMMAND reactions only; 0 for any
+};
+
+void ClearLog();
+void SetReactions(std::vector<Reaction> reactions);
+const std::vector<SeenMessage>& Log();
+int CountSeen(Seer seer, uint32_t message);
+
+// Recording callbacks: each logs its message and answers by the reactions (0
+// when none applies).
+int32_t RecordingDialogCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
+int32_t RecordingControlCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
+int32_t RecordingMenuCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
+
+// A visible top-level window whose procedure logs as Seer::Owner and then does
+// what the default window procedure does.
+HWND CreateRecordingOwner();
+
+// Empty when the log matches; otherwise expected and actual side by side.
+std::string CompareSequence(const std::vector<ExpectedMessage>& expected);
+
+#define EXPECT_SEQUENCE(...)                                                       \
+  do {                                                                             \
+    const std::string mismatch = CompareSequence(std::vector<ExpectedMessage>{__VA_ARGS__}); \
+    EXPECT_TRUE(mismatch.empty()) << mismatch;                                     \
+  } while (0)
