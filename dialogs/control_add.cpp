@@ -57,7 +57,7 @@ uint32_t PictureStyle(const ControlKindRule& rule, uint32_t style, const char* i
 void AddInitialItems(HWND control, const ArrayDescriptor* items, UINT addMessage) {
   if (items == nullptr || !(items->flags & kArrayDimensioned) || items->data == nullptr) return;
   // Only an array of strings holds handles that can be read as texts.
-  if (items->elementType < kFirstStringElementType) return;
+  if (items->elementType < kArrayFirstStringType) return;
   const DynString* elements = static_cast<const DynString*>(items->data);
   for (uint32_t i = 0; i < items->elementCount; ++i) {
     const DynString text = elements[i];

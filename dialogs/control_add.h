@@ -5,7 +5,7 @@
 
 #include "dialogs/control_kinds.h"
 #include "dialogs/dialog_types.h"
-#include "runtime/array_descriptor.h"
+#include "runtime/array_block.h"
 #include "runtime/procedure_frame.h"
 
 // Consumes two temporaries of `frame`: the text on top and the class name below

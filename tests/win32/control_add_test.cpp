@@ -201,7 +201,7 @@ TEST_F(ControlAddTest, DefaultPushStyleMakesTheDefaultButton) {
 TEST_F(ControlAddTest, InitialItemsStopAtTheFirstEmptyElement) {
   HandMadeText a("a"), b("b"), empty(""), c("c");
   DynString elements[] = {a.handle(), b.handle(), empty.handle(), c.handle()};
-  ArrayDescriptor array{elements, kArrayDimensioned, 0x20, 1, 4, 16, 4, {0, 3}};
+  ArrayDescriptor array{elements, kArrayDimensioned, 0x20, 1, 4, 16, 4, {{0, 3}}};
   struct Case {
     ControlKind kind;
     ArrayDescriptor descriptor;
@@ -215,7 +215,7 @@ TEST_F(ControlAddTest, InitialItemsStopAtTheFirstEmptyElement) {
   ArrayDescriptor shorter = array;
   shorter.elementCount = 1;
   DynString withNull[] = {a.handle(), nullptr, c.handle()};
-  ArrayDescriptor nullElement{withNull, kArrayDimensioned, 0x20, 1, 3, 12, 4, {0, 2}};
+  ArrayDescriptor nullElement{withNull, kArrayDimensioned, 0x20, 1, 3, 12, 4, {{0, 2}}};
   const Case cases[] = {
       {ControlKind::ListBox, array, LB_GETCOUNT, 2},
       {ControlKind::ComboBox, array, CB_GETCOUNT, 2},
