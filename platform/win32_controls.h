@@ -1,0 +1,12 @@
+#pragma once
+// What the toolkit's control operations ask of the system beyond the dialog
+// calls, one wrapper per call.
+#include "platform/win32_dialogs.h"
+
+namespace platform {
+
+inline int GetWindowText(HWND window, char* buffer, int capacity) { return ::GetWindowTextA(window, buffer, capacity); }
+inline BOOL SetWindowText(HWND window, const char* text) { return ::SetWindowTextA(window, text); }
+inline HCURSOR SetCursor(HCURSOR cursor) { return ::SetCursor(cursor); }
+
+}  // namespace platform
