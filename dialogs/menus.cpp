@@ -88,7 +88,7 @@ void MenuGetText(ProcedureFrame& frame, HMENU menu, uint32_t item, uint32_t flag
   // that length, so that no item text is ever cut.
   MENUITEMINFOA record = ItemRecord(MIIM_TYPE);
   if (!platform::GetMenuItemInfo(menu, item, ByPosition(flags), &record) || record.cch == 0 ||
-      !HasText(record.fType)) {
+      record.cch == UINT32_MAX || !HasText(record.fType)) {
     TextPushEmpty(frame);
     return;
   }
