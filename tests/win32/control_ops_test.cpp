@@ -129,13 +129,6 @@ TEST_F(ControlOpsTest, MissingControlLeavesEveryOtherWindowAlone) {
   EXPECT_EQ(0u, frame.errorWord);
 }
 
-TEST_F(ControlOpsTest, HandleAndSendReachTheControl) {
-  const DialogHandle dialog = MakeDialog(frame, "send");
-  const HWND edit = MakeControl(frame, ControlKind::EditBox, dialog, 20, "twelve bytes", 4, 4, 100, 14);
-  EXPECT_EQ(edit, ControlHandle(dialog, 20));
-  EXPECT_EQ(12, ControlSend(edit, WM_GETTEXTLENGTH, 0, 0));
-}
-
 TEST_F(ControlOpsTest, FocusMovesAndKillDestroysOnlyThatControl) {
   const DialogHandle dialog = MakeDialog(frame, "focus");
   const HWND first = MakeControl(frame, ControlKind::EditBox, dialog, 1, "", 4, 4, 100, 14);
