@@ -59,12 +59,16 @@ prepare() {
     DISPLAY=$(start_display "$dir")
     export DISPLAY
   fi
-  if [ ! -f "$WINEPREFIX/.x11-settings" ]; then
+  if [ ! -f "$WINEPREFIX/.session-ready" ]; then
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.x11-settings"
+    # The 32-bit Wine does not find the TrueType fonts of the fonts-wine package
+    # where that package puts them; without Marlett the caption buttons draw as
+    # letters. The prefix's own font folder is always searched.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+    touch "$WINEPREFIX/.session-ready"
   fi
   if ! alive "$dir/wineserver.pid"; then
     setsid wineserver -p </dev/null >/dev/null 2>&1 &
