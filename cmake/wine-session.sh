@@ -60,6 +60,9 @@ prepare() {
     export DISPLAY
   fi
   if [ ! -f "$WINEPREFIX/.session-ready" ]; then
+    # Setting up waits for the wineserver to end, so no persistent one may run.
+    wineserver -k 2>/dev/null
+    rm -f "$dir/wineserver.pid"
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
