@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,12 @@ struct Case {
 
 void ExpectAll(uint32_t n, const std::vector<Case>& cases) {
   for (const Case& c : cases) EXPECT_EQ(std::string(c.expected), Text(c.value, n)) << "n = " << n;
+}
+
+long double ScalePower(int places) {
+  long double power = 1;
+  for (int i = 0; i < places; ++i) power *= 10;
+  return power;
 }
 
 long double Pattern(bool negative, uint16_t exponent, uint64_t significand) {
@@ -98,6 +105,29 @@ TEST(NumberText, ShortAndChosenDigits) {
   ExpectAll(1, {{" 1E+1", 9.5L}, {" 9", 9.4L}, {" .1", 0.095L}});
   EXPECT_EQ(Text(2.0L / 3, 18), Text(2.0L / 3, 0));
   EXPECT_EQ(Text(2.0L / 3, 18), Text(2.0L / 3, 4000000000u));
+}
+
+// Integers of up to 15 digits and decimal fractions exact at 15 significant digits
+// come out exactly, whatever the scaling's last-digit error.
+TEST(NumberText, ShortDecimalsAreExact) {
+  std::mt19937_64 random(15);
+  for (int i = 0; i < 20000; ++i) {
+    const uint64_t mantissa = random() % 1000000000000000u;
+    const int places = static_cast<int>(random() % 16);
+    std::string digits = std::to_string(mantissa);
+    const long double value = static_cast<long double>(mantissa) / ScalePower(places);
+    std::string expected;
+    if (places == 0) {
+      expected = " " + digits;
+    } else {
+      if (digits.size() <= static_cast<size_t>(places)) digits.insert(0, places - digits.size(), '0');
+      expected = " " + digits.substr(0, digits.size() - places) + "." + digits.substr(digits.size() - places);
+      while (expected.back() == '0') expected.pop_back();
+      if (expected.back() == '.') expected.pop_back();
+      if (expected == " ") expected = " 0";
+    }
+    ASSERT_EQ(expected, Text(value, 15)) << mantissa << " / 10^" << places;
+  }
 }
 
 TEST(NumberText, LongestTextFitsTheBuffer) {
