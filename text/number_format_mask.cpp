@@ -1,7 +1,8 @@
 // The DynString face of mask formatting: the mask comes from the caller's stack of
 // temporaries and the result takes its place.
-#include "runtime/runtime_error.h"
 #include "text/mask_format.h"
+
+#include "runtime/runtime_error.h"
 #include "text/text_core.h"
 
 namespace {

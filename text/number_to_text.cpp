@@ -1,4 +1,6 @@
 // The DynString face of number to text: the text is pushed on the caller's stack.
+#include "text/number_to_text.h"
+
 #include "runtime/runtime_error.h"
 #include "text/number_text.h"
 #include "text/text_core.h"
