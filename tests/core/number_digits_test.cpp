@@ -106,3 +106,29 @@ TEST(DecimalDigits, SmallestNormalValuesKeepEighteenDigits) {
 }
 
 }  // namespace
+
+#if DEMO_X87
+namespace {
+
+void LoadControlWord(uint16_t word) { __asm__ volatile("fldcw %0" : : "m"(word)); }
+
+// 32-bit programs commonly start with 53-bit precision control; the digits must
+// not depend on it, and the caller's control word must survive the call.
+TEST(DecimalDigits, SameUnderAShorterPrecisionControl) {
+  const long double values[] = {1.0L / 3, 123456789012345678.0L, 0x1p-16382L, 1e4000L, 0.1L, 0x1.23456789abcdefp-3000L};
+  const uint16_t original = FpuControlWord();
+  for (const long double value : values) {
+    const Digits extended = Of(value, 19);
+    const uint16_t shorter = static_cast<uint16_t>((original & ~0x0300) | 0x0200);
+    LoadControlWord(shorter);
+    const Digits underShorter = Of(value, 19);
+    const uint16_t after = FpuControlWord();
+    LoadControlWord(original);
+    EXPECT_EQ(extended.text, underShorter.text);
+    EXPECT_EQ(extended.exponent, underShorter.exponent);
+    EXPECT_EQ(shorter, after);
+  }
+}
+
+}  // namespace
+#endif
