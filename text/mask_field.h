@@ -34,7 +34,7 @@ inline void MaskPut(MaskWriter& writer, char c) {
 }
 
 inline void MaskPutRepeated(MaskWriter& writer, char c, uint64_t count) {
-  for (uint64_t i = 0; i < count && writer.length < writer.capacity; ++i) writer.out[writer.length + i] = c;
+  for (uint64_t i = 0; i < count && writer.length + i < writer.capacity; ++i) writer.out[writer.length + i] = c;
   writer.length += count;
 }
 

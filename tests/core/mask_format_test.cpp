@@ -137,3 +137,21 @@ TEST(MaskFormat, FieldsBeyondTheDigitString) {
 }
 
 }  // namespace
+
+namespace {
+
+// A buffer too small gets only what fits, and the caller learns the whole length.
+TEST(MaskFormat, SmallBufferIsFilledOnlyAsFarAsItGoes) {
+  for (const char* mask : {"**$#,###.##", "Total: ##.## units", "abc"}) {
+    const std::string whole = Format(mask, -1234.5L);
+    for (uint64_t capacity = 0; capacity < whole.size(); ++capacity) {
+      char buffer[40];
+      std::memset(buffer, '~', sizeof buffer);
+      EXPECT_EQ(whole.size(), FormatWithMask(-1234.5L, mask, static_cast<uint32_t>(std::strlen(mask)), buffer, capacity));
+      EXPECT_EQ(whole.substr(0, capacity), std::string(buffer, capacity));
+      EXPECT_EQ(std::string(sizeof buffer - capacity, '~'), std::string(buffer + capacity, sizeof buffer - capacity));
+    }
+  }
+}
+
+}  // namespace
