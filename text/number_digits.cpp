@@ -45,18 +45,20 @@ bool NormalMagnitude(ExtendedParts parts, long double& magnitude) {
 // power of ten k of its first digit.
 int64_t ScaledSignificand(long double magnitude, int32_t binaryExponent, int32_t& k) {
   k = (binaryExponent * kLog2Of10Scaled) >> 16;
-  for (;;) {
+  int64_t integer = 0;
+  for (int attempt = 0; attempt < 2; ++attempt) {
     long double scaled = RoundToIntegral(ScaleByPowerOfTen(magnitude, static_cast<int16_t>(17 - k)));
     if (scaled >= PowersOfTenTable.scaledBound) {
       scaled /= 10;
       ++k;
     }
-    const int64_t integer = RoundToInt64(scaled);
+    integer = RoundToInt64(scaled);
     // The estimate of k can be one too high for the smallest values; scaling again
     // by one more power of ten keeps 18 true digits and the exponent right.
-    if (integer >= kSeventeenDigits) return integer;
+    if (integer >= kSeventeenDigits) break;
     --k;
   }
+  return integer;
 }
 
 }  // namespace
