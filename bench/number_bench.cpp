@@ -101,6 +101,17 @@ void BM_NumberFormatMaskCurrency(benchmark::State& state) { MaskBenchmark(state,
 BENCHMARK(BM_NumberFormatMaskPlain);
 BENCHMARK(BM_NumberFormatMaskCurrency);
 
+// The formatting alone, into the caller's buffer, without the result's allocation.
+void BM_FormatWithMaskPlain(benchmark::State& state) {
+  char text[512];
+  size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FormatWithMask(Amounts()[i++ & 4095], "##.##", 5, text, sizeof text));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FormatWithMaskPlain);
+
 void BM_SnprintfLf5_2(benchmark::State& state) {
   char text[64];
   size_t i = 0;

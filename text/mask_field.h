@@ -48,34 +48,36 @@ struct MaskSection {
 MaskSection ChooseMaskSection(const char* mask, uint32_t length, long double value);
 
 // Scanning a section: leading text goes to `leading` while the field is looked
-// for. `fieldEnd` is where the trailing text begins.
+// for, and the field's description into `field`. `fieldEnd` is where the trailing
+// text begins.
 struct MaskScan {
   bool hasField;
-  MaskField field;
   uint32_t fieldEnd;
 };
-MaskScan ScanMaskSection(const char* section, uint32_t length, MaskWriter& leading);
+MaskScan ScanMaskSection(const char* section, uint32_t length, MaskWriter& leading, MaskField& field);
 
 // The 19 digits of the value, after `lead` zeros when the value is below 1 in a
 // plain field. Every place past them reads as '0'.
 struct MaskDigits {
   uint64_t lead;
-  char significant[19];
+  char significant[20];  // room for the digit generator's whole buffer
   uint32_t count;
 };
 char MaskDigitAt(const MaskDigits& digits, uint64_t place);  // place 1 is the first
 
-// A field fitted to its number: the counts after fitting and rounding.
+// A field fitted to its number: the counts after fitting and rounding. The scanned
+// field itself is left as it was.
 struct FittedField {
-  MaskField field;
+  const MaskField* field;
   uint64_t width;
   uint64_t integerPositions;
   uint64_t integerDigits;  // L, the integer digits shown
-  int64_t exponent;        // exponent form: the power of ten shown after 'E'
+  uint32_t exponentPositions;
+  int64_t exponent;  // exponent form: the power of ten shown after 'E'
   bool exponentForm;
   MaskDigits digits;
 };
-FittedField FitMaskField(const MaskField& field, long double value, bool negative);
+void FitMaskField(const MaskField& field, long double value, bool negative, FittedField& fitted);
 void RoundMaskField(FittedField& fitted);
 // Writes the field at its final width (widening for separators and exponent digits).
 void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative);

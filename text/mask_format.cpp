@@ -92,13 +92,15 @@ void CopyTrailingText(MaskWriter& writer, const char* s, uint32_t n, uint32_t i)
 uint64_t FormatWithMask(long double value, const char* mask, uint32_t maskLength, char* out, uint64_t capacity) {
   MaskWriter writer{out, capacity, 0};
   const MaskSection section = ChooseMaskSection(mask, maskLength, value);
-  const MaskScan scan = ScanMaskSection(section.bytes, section.length, writer);
+  MaskField field;
+  const MaskScan scan = ScanMaskSection(section.bytes, section.length, writer, field);
   if (!scan.hasField) {
     writer.length = 0;
     WritePlainNumber(writer, section.value);
     return writer.length;
   }
-  FittedField fitted = FitMaskField(scan.field, section.value, section.negative);
+  FittedField fitted;
+  FitMaskField(field, section.value, section.negative, fitted);
   RoundMaskField(fitted);
   LayoutMaskField(writer, fitted, section.negative);
   CopyTrailingText(writer, section.bytes, section.length, scan.fieldEnd);

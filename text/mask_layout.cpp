@@ -39,13 +39,18 @@ char MaskDigitAt(const MaskDigits& digits, uint64_t place) {
   return index < digits.count ? digits.significant[index] : '0';
 }
 
-FittedField FitMaskField(const MaskField& field, long double value, bool negative) {
-  FittedField fitted{field, field.width, field.integerPositions, 0, 0, field.exponentForm, {}};
-  char text[kDecimalDigitsBufferSize];
-  const DigitResult decimal = DecimalDigits(value, kMaskDigits, text);
+void FitMaskField(const MaskField& field, long double value, bool negative, FittedField& fitted) {
+  static_assert(sizeof fitted.digits.significant >= kDecimalDigitsBufferSize);
+  fitted.field = &field;
+  fitted.width = field.width;
+  fitted.integerPositions = field.integerPositions;
+  fitted.integerDigits = 0;
+  fitted.exponentPositions = field.exponentPositions;
+  fitted.exponent = 0;
+  fitted.exponentForm = field.exponentForm;
+  const DigitResult decimal = DecimalDigits(value, kMaskDigits, fitted.digits.significant);
   fitted.digits.lead = 0;
   fitted.digits.count = kMaskDigits;
-  for (uint32_t i = 0; i < kMaskDigits; ++i) fitted.digits.significant[i] = text[i];
 
   // The sign takes one of the integer positions, or widens the field.
   if (field.exponentForm || negative) {
@@ -65,13 +70,13 @@ FittedField FitMaskField(const MaskField& field, long double value, bool negativ
       static_cast<uint64_t>(x) + fraction > kMaskDigits) {
     fitted.exponentForm = true;
     const uint64_t shown = Magnitude(x - static_cast<int64_t>(k));
-    fitted.field.exponentPositions = kAutomaticExponentPositions + (shown > 99) + (shown > 999);
-    fitted.width += fitted.field.exponentPositions;
+    fitted.exponentPositions = kAutomaticExponentPositions + (shown > 99) + (shown > 999);
+    fitted.width += fitted.exponentPositions;
   }
   if (fitted.exponentForm) {
     fitted.integerDigits = k;
     fitted.exponent = x - static_cast<int64_t>(k);
-    return fitted;
+    return;
   }
   // Plain form. A value below 1 is read with its leading zeros, however many:
   // they all count when the field shows that many places.
@@ -86,12 +91,11 @@ FittedField FitMaskField(const MaskField& field, long double value, bool negativ
     fitted.integerPositions = integerDigits;
   }
   fitted.integerDigits = integerDigits;
-  return fitted;
 }
 
 void RoundMaskField(FittedField& fitted) {
   MaskDigits& digits = fitted.digits;
-  const uint64_t shown = fitted.integerDigits + fitted.field.fractionPositions;
+  const uint64_t shown = fitted.integerDigits + fitted.field->fractionPositions;
   const uint64_t held = digits.lead + digits.count;
   if (shown >= held || MaskDigitAt(digits, shown + 1) < '5') return;
   if (shown == 0) return CarryOut(fitted);
@@ -113,13 +117,13 @@ void RoundMaskField(FittedField& fitted) {
 }
 
 void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative) {
-  const MaskField& field = fitted.field;
+  const MaskField& field = *fitted.field;
   const uint64_t fraction = field.fractionPositions;
   const uint64_t integerDigits = fitted.integerDigits;
 
   uint64_t exponentDigits = 0;
   if (fitted.exponentForm) {
-    exponentDigits = field.exponentPositions - kExponentSignAndLetter;
+    exponentDigits = fitted.exponentPositions - kExponentSignAndLetter;
     const uint32_t needed = DecimalLength(Magnitude(fitted.exponent));
     if (needed > exponentDigits) {
       fitted.width += needed - exponentDigits;

@@ -6,8 +6,8 @@ namespace {
 constexpr uint32_t kFewestExponentMarks = 3;
 constexpr uint32_t kMostExponentMarks = 6;
 
-MaskScan NoField() { return MaskScan{false, MaskField{}, 0}; }
-MaskScan FieldEndingAt(const MaskField& field, uint32_t at) { return MaskScan{true, field, at}; }
+MaskScan NoField() { return MaskScan{false, 0}; }
+MaskScan FieldEndingAt(const MaskField&, uint32_t at) { return MaskScan{true, at}; }
 
 bool IsDigitPosition(char c) { return c == '#' || c == '0'; }
 
@@ -21,7 +21,7 @@ void AddDigitPosition(MaskField& field, char c) {
   }
 }
 
-MaskScan ScanDigitRun(const char* s, uint32_t n, uint32_t i, MaskField field) {
+MaskScan ScanDigitRun(const char* s, uint32_t n, uint32_t i, MaskField& field) {
   field.inDigits = true;
   while (i < n) {
     const char c = s[i];
@@ -57,7 +57,7 @@ MaskScan ScanDigitRun(const char* s, uint32_t n, uint32_t i, MaskField field) {
 
 // A field begun by commas: integer positions, then perhaps a point and fraction
 // positions, then the digit run. A comma run reaching the end is a whole field.
-MaskScan ScanCommaRun(const char* s, uint32_t n, uint32_t i, MaskField field) {
+MaskScan ScanCommaRun(const char* s, uint32_t n, uint32_t i, MaskField& field) {
   field.hasThousands = true;
   while (i < n && s[i] == ',') {
     ++field.integerPositions;
@@ -80,8 +80,8 @@ MaskScan ScanCommaRun(const char* s, uint32_t n, uint32_t i, MaskField field) {
 
 }  // namespace
 
-MaskScan ScanMaskSection(const char* s, uint32_t n, MaskWriter& leading) {
-  MaskField field;
+MaskScan ScanMaskSection(const char* s, uint32_t n, MaskWriter& leading, MaskField& field) {
+  field = MaskField{};
   bool prefix = false;  // a fill or currency prefix was given
   uint32_t i = 0;
   while (i < n) {

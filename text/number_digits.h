@@ -23,7 +23,8 @@ long double ScaleByPowerOfTen(long double x, int16_t k);
 
 // The most digits DecimalDigits gives, and the buffer it needs for them.
 constexpr uint32_t kMaxDecimalDigits = 19;
-constexpr uint32_t kDecimalDigitsBufferSize = kMaxDecimalDigits + 1;
+constexpr uint32_t kDecimalDigitsBufferSize = 20;
+static_assert(kDecimalDigitsBufferSize >= kMaxDecimalDigits + 1);
 
 // The magnitude is 0.d1d2...dn x 10^exponent; `negative` is the sign bit, so
 // negative zero and a NaN with its sign bit set count as negative.
@@ -32,7 +33,8 @@ struct DigitResult {
   bool negative;
 };
 
-// Writes n digits '0'..'9' and a zero byte into `digits` (n + 1 bytes; n is taken
-// into 1..19). Zero, denormals and NaNs give n '0's with exponent 1; infinity
+// Writes n digits '0'..'9' and a zero byte into `digits`, which must hold
+// kDecimalDigitsBufferSize bytes whatever n is (n is taken into 1..19): the digit
+// step works in the whole buffer. Zero, denormals and NaNs give n '0's with exponent 1; infinity
 // gives n '9's with exponent 999. The first digit of any other value is never '0'.
 DigitResult DecimalDigits(long double value, uint32_t n, char* digits);

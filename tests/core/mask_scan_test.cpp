@@ -9,14 +9,16 @@ namespace {
 
 struct Scanned {
   MaskScan scan;
+  MaskField field;
   std::string leading;
 };
 
 Scanned Scan(const char* section) {
   char text[64];
   MaskWriter leading{text, sizeof text, 0};
-  const MaskScan scan = ScanMaskSection(section, static_cast<uint32_t>(std::strlen(section)), leading);
-  return Scanned{scan, std::string(text, leading.length)};
+  MaskField field;
+  const MaskScan scan = ScanMaskSection(section, static_cast<uint32_t>(std::strlen(section)), leading, field);
+  return Scanned{scan, field, std::string(text, leading.length)};
 }
 
 // What the scan makes of each kind of field: width, integer, fraction and exponent
@@ -54,7 +56,7 @@ TEST(MaskScan, CollectsTheFieldDescription) {
   for (const Case& c : cases) {
     const Scanned got = Scan(c.section);
     ASSERT_TRUE(got.scan.hasField) << c.section;
-    const MaskField& f = got.scan.field;
+    const MaskField& f = got.field;
     EXPECT_EQ(c.width, f.width) << c.section;
     EXPECT_EQ(c.integer, f.integerPositions) << c.section;
     EXPECT_EQ(c.fraction, f.fractionPositions) << c.section;
@@ -82,7 +84,8 @@ TEST(MaskRound, CarriesThroughTheShownDigits) {
   field.integerPositions = 3;
   field.fractionPositions = 1;
   field.hasPoint = true;
-  FittedField fitted = FitMaskField(field, 999.96L, false);
+  FittedField fitted;
+  FitMaskField(field, 999.96L, false, fitted);
   EXPECT_EQ(3u, fitted.integerDigits);
   RoundMaskField(fitted);
   EXPECT_EQ(4u, fitted.integerDigits);
@@ -91,7 +94,8 @@ TEST(MaskRound, CarriesThroughTheShownDigits) {
   EXPECT_EQ('1', MaskDigitAt(fitted.digits, 1));
   EXPECT_EQ('0', MaskDigitAt(fitted.digits, 5));
 
-  FittedField small = FitMaskField(field, 0.00096L, false);
+  FittedField small;
+  FitMaskField(field, 0.00096L, false, small);
   EXPECT_EQ(3u, small.digits.lead);
   RoundMaskField(small);
   EXPECT_EQ('0', MaskDigitAt(small.digits, 1)) << "0.00096 shows as 0.0";
