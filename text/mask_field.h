@@ -19,7 +19,11 @@ struct MaskField {
   bool hasCurrency = false;
   bool exponentForm = false;
   bool inDigits = false;
+  // Fills the record to a whole number of 8-byte words, so that clearing it takes
+  // whole-word stores that later reads of single fields can be served from.
+  bool unused[2] = {};
 };
+static_assert(sizeof(MaskField) == 24);
 
 // Writes at most `capacity` bytes to `out` but counts them all in `length`.
 struct MaskWriter {

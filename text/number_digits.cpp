@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "text/number_fpu.h"
 
@@ -13,6 +14,12 @@ constexpr int64_t kSeventeenDigits = 100000000000000000;
 constexpr int64_t kEighteenDigits = static_cast<int64_t>(PowersOfTenTable.scaledBound);
 constexpr uint64_t kNineDigits = 1000000000;
 constexpr int kScaledDigits = 18;
+// Half a unit of the n-th of 18 digits, 5 x 10^(17 - n), for n = 1 to 17.
+constexpr uint64_t kHalfUnitAt[kScaledDigits] = {
+    0,
+    50000000000000000u, 5000000000000000u, 500000000000000u, 50000000000000u, 5000000000000u, 500000000000u,
+    50000000000u, 5000000000u, 500000000u, 50000000u, 5000000u, 500000u, 50000u, 5000u, 500u, 50u, 5u,
+};
 constexpr uint16_t kInfinityTop = 0x8000;
 
 long double PowerOfTen(uint32_t magnitude) {
@@ -78,10 +85,7 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-void WritePair(char* out, uint32_t pair) {
-  out[0] = kDigitPairs[2 * pair];
-  out[1] = kDigitPairs[2 * pair + 1];
-}
+void WritePair(char* out, uint32_t pair) { std::memcpy(out, kDigitPairs + 2 * pair, 2); }
 
 // value / 10^8 as a fixed-point number with 57 fraction bits; each step takes the
 // integer part and multiplies the fraction by 100 for the next pair. Rounding the
@@ -141,22 +145,21 @@ DigitResult DecimalDigits(long double value, uint32_t n, char* digits) {
   int32_t k;
   uint64_t integer = static_cast<uint64_t>(ScaledSignificand(magnitude, binaryExponent, k));
 
-  // All 18 digits and the two padding '0's go straight into the caller's buffer;
-  // the digit after the n-th rounds the n kept ones, half up.
+  // Rounding half up at the n-th digit is adding half a unit of that place to the
+  // integer: the same digits as rounding the digit string with a carry running
+  // left, without a branch on every digit. The 19th and 20th digits are padding
+  // '0's, so 18 digits and more are not rounded.
+  if (n < kScaledDigits) {
+    integer += kHalfUnitAt[n];
+    if (integer >= static_cast<uint64_t>(kEighteenDigits)) {
+      integer = kSeventeenDigits;
+      ++k;
+    }
+  }
   WriteNineDigits(digits, static_cast<uint32_t>(integer / kNineDigits));
   WriteNineDigits(digits + 9, static_cast<uint32_t>(integer % kNineDigits));
   digits[kScaledDigits] = '0';
   digits[kScaledDigits + 1] = '0';
-  if (digits[n] >= '5') {
-    int i = static_cast<int>(n) - 1;
-    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-    if (i >= 0) {
-      ++digits[i];
-    } else {
-      digits[0] = '1';
-      ++k;
-    }
-  }
   digits[n] = 0;
   result.exponent = k + 1;
   return result;
