@@ -1,4 +1,6 @@
 // Fitting a number into a scanned field, rounding it and laying the field out.
+#include <cstring>
+
 #include "text/mask_field.h"
 #include "text/number_digits.h"
 
@@ -29,6 +31,19 @@ void CarryOut(FittedField& fitted) {
   ++fitted.integerDigits;
   if (fitted.integerPositions < fitted.integerDigits) ++fitted.width;
   if (fitted.integerPositions == 0) fitted.integerPositions = 1;
+}
+
+// The `count` digits from `place` on, the significant ones copied as one run.
+void PutDigits(MaskWriter& writer, const MaskDigits& digits, uint64_t place, uint64_t count) {
+  const uint64_t firstSignificant = digits.lead + 1;
+  const uint64_t end = place + count;
+  const uint64_t significantEnd = firstSignificant + digits.count;
+  if (place >= firstSignificant && end <= significantEnd && writer.length + count <= writer.capacity) {
+    std::memcpy(writer.out + writer.length, digits.significant + (place - firstSignificant), count);
+    writer.length += count;
+    return;
+  }
+  for (; place < end; ++place) MaskPut(writer, MaskDigitAt(digits, place));
 }
 
 }  // namespace
@@ -151,15 +166,19 @@ void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative) {
   if (negative) MaskPut(writer, '-');
   if (field.hasCurrency) MaskPut(writer, '$');
   if (integerChars != 0) {
-    if (integerDigits == 0) MaskPut(writer, '0');
-    for (uint64_t place = 1; place <= integerDigits; ++place) {
-      MaskPut(writer, MaskDigitAt(fitted.digits, place));
-      if (grouped && place < integerDigits && (integerDigits - place) % 3 == 0) MaskPut(writer, ',');
+    if (integerDigits == 0) {
+      MaskPut(writer, '0');
+    } else if (!grouped) {
+      PutDigits(writer, fitted.digits, 1, integerDigits);
+    } else {
+      for (uint64_t place = 1; place <= integerDigits; ++place) {
+        MaskPut(writer, MaskDigitAt(fitted.digits, place));
+        if (place < integerDigits && (integerDigits - place) % 3 == 0) MaskPut(writer, ',');
+      }
     }
   }
   if (field.hasPoint) MaskPut(writer, '.');
-  for (uint64_t place = integerDigits + 1; place <= integerDigits + fraction; ++place)
-    MaskPut(writer, MaskDigitAt(fitted.digits, place));
+  PutDigits(writer, fitted.digits, integerDigits + 1, fraction);
   if (fitted.exponentForm) {
     MaskPut(writer, 'E');
     MaskPut(writer, fitted.exponent < 0 ? '-' : '+');
