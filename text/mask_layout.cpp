@@ -38,7 +38,7 @@ void PutDigits(MaskWriter& writer, const MaskDigits& digits, uint64_t place, uin
   const uint64_t firstSignificant = digits.lead + 1;
   const uint64_t end = place + count;
   const uint64_t significantEnd = firstSignificant + digits.count;
-  if (place >= firstSignificant && end <= significantEnd && writer.length + count <= writer.capacity) {
+  if (count != 0 && place >= firstSignificant && end <= significantEnd && writer.length + count <= writer.capacity) {
     std::memcpy(writer.out + writer.length, digits.significant + (place - firstSignificant), count);
     writer.length += count;
     return;

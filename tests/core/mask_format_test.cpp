@@ -152,6 +152,9 @@ TEST(MaskFormat, SmallBufferIsFilledOnlyAsFarAsItGoes) {
       EXPECT_EQ(std::string(sizeof buffer - capacity, '~'), std::string(buffer + capacity, sizeof buffer - capacity));
     }
   }
+  // Measuring alone: no buffer at all.
+  EXPECT_EQ(2u, FormatWithMask(5, "#.", 2, nullptr, 0));
+  EXPECT_EQ(7u, FormatWithMask(-5, "**##.##", 7, nullptr, 0));  // "**-5.00"
 }
 
 }  // namespace
