@@ -1,0 +1,108 @@
+#include "text/mask_format.h"
+
+#include "text/mask_field.h"
+#include "text/number_fpu.h"
+#include "text/number_text.h"
+
+namespace {
+
+constexpr int kMostSections = 3;
+constexpr uint32_t kPlainTextDigits = 15;
+
+enum class ValueClass { Zero, Positive, Negative };
+
+// Zero is zero of either sign, and anything whose digits are zero and that is not
+// a number at all: a NaN, or an encoding with a zero significand.
+ValueClass Classify(long double value) {
+  const ExtendedParts parts = DecodeExtended(value);
+  const bool infinity = parts.exponent == kExtendedExponentSpecial && (parts.significand >> 48) == 0x8000;
+  if (parts.significand == 0 || (parts.exponent == kExtendedExponentSpecial && !infinity)) return ValueClass::Zero;
+  return parts.negative ? ValueClass::Negative : ValueClass::Positive;
+}
+
+long double WithoutSign(long double value) {
+  ExtendedParts parts = DecodeExtended(value);
+  parts.negative = false;
+  return EncodeExtended(parts);
+}
+
+struct Span {
+  const char* bytes;
+  uint32_t length;
+  bool present;
+};
+
+void WritePlainNumber(MaskWriter& writer, long double value) {
+  char text[kNumberTextBufferSize];
+  const uint32_t length = NumberTextCore(value, kPlainTextDigits, text) - 1;
+  for (uint32_t i = text[0] == ' ' ? 1 : 0; i < length; ++i) MaskPut(writer, text[i]);
+}
+
+// The stopping sequences of trailing text: each begins another field.
+bool BeginsAnotherField(const char* s, uint32_t n, uint32_t i) {
+  constexpr char kSingles[] = {'!', '&', '#', '0'};
+  constexpr char kPairs[][2] = {{'+', '#'}, {'+', '.'}, {'.', '#'}, {'*', '*'}, {'$', '$'}, {',', '.'}, {',', ','}};
+  for (char single : kSingles)
+    if (s[i] == single) return true;
+  if (i + 1 >= n) return false;
+  for (const auto& pair : kPairs)
+    if (s[i] == pair[0] && s[i + 1] == pair[1]) return true;
+  return false;
+}
+
+}  // namespace
+
+MaskSection ChooseMaskSection(const char* mask, uint32_t length, long double value) {
+  Span sections[kMostSections] = {};
+  uint32_t start = 0;
+  int count = 0;
+  for (uint32_t i = 0; i <= length && count < kMostSections; ++i) {
+    if (i == length || mask[i] == ';') {
+      sections[count++] = Span{mask + start, i - start, true};
+      start = i + 1;
+    }
+  }
+  const auto usable = [](const Span& span) { return span.present && span.length != 0; };
+  const Span& first = sections[0];
+  switch (Classify(value)) {
+    case ValueClass::Positive:
+      return MaskSection{first.bytes, first.length, value, false};
+    case ValueClass::Negative:
+      if (usable(sections[1])) return MaskSection{sections[1].bytes, sections[1].length, WithoutSign(value), false};
+      return MaskSection{first.bytes, first.length, value, true};
+    case ValueClass::Zero:
+      break;
+  }
+  if (usable(sections[2])) return MaskSection{sections[2].bytes, sections[2].length, value, false};
+  return MaskSection{first.bytes, first.length, value, false};
+}
+
+void CopyTrailingText(MaskWriter& writer, const char* s, uint32_t n, uint32_t i) {
+  while (i < n) {
+    if (s[i] == '\\') {
+      MaskPut(writer, i + 1 < n ? s[i + 1] : '\\');
+      i += 2;
+      continue;
+    }
+    if (BeginsAnotherField(s, n, i)) return;
+    MaskPut(writer, s[i++]);
+  }
+}
+
+uint64_t FormatWithMask(long double value, const char* mask, uint32_t maskLength, char* out, uint64_t capacity) {
+  MaskWriter writer{out, capacity, 0};
+  const MaskSection section = ChooseMaskSection(mask, maskLength, value);
+  MaskField field;
+  const MaskScan scan = ScanMaskSection(section.bytes, section.length, writer, field);
+  if (!scan.hasField) {
+    writer.length = 0;
+    WritePlainNumber(writer, section.value);
+    return writer.length;
+  }
+  FittedField fitted;
+  FitMaskField(field, section.value, section.negative, fitted);
+  RoundMaskField(fitted);
+  LayoutMaskField(writer, fitted, section.negative);
+  CopyTrailingText(writer, section.bytes, section.length, scan.fieldEnd);
+  return writer.length;
+}

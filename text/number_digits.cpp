@@ -1,0 +1,166 @@
+#include "text/number_digits.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+#include "text/number_fpu.h"
+
+namespace {
+
+constexpr int32_t kFirstExtendedDecade = 4096;
+constexpr int32_t kLog2Of10Scaled = 19728;  // log10(2) x 65536, to four places
+constexpr int64_t kSeventeenDigits = 100000000000000000;
+constexpr int64_t kEighteenDigits = static_cast<int64_t>(PowersOfTenTable.scaledBound);
+constexpr uint64_t kNineDigits = 1000000000;
+constexpr int kScaledDigits = 18;
+// Half a unit of the n-th of 18 digits, 5 x 10^(17 - n), for n = 1 to 17.
+constexpr uint64_t kHalfUnitAt[kScaledDigits] = {
+    0,
+    50000000000000000u, 5000000000000000u, 500000000000000u, 50000000000000u, 5000000000000u, 500000000000u,
+    50000000000u, 5000000000u, 500000000u, 50000000u, 5000000u, 500000u, 50000u, 5000u, 500u, 50u, 5u,
+};
+constexpr uint16_t kInfinityTop = 0x8000;
+
+long double PowerOfTen(uint32_t magnitude) {
+  long double power = PowersOfTenTable.small[magnitude & 7];
+  magnitude >>= 3;
+  for (int i = 0; magnitude != 0; ++i, magnitude >>= 1)
+    if (magnitude & 1) power *= PowersOfTenTable.large[i];
+  return power;
+}
+
+void FillDigits(char* digits, uint32_t n, char digit) {
+  for (uint32_t i = 0; i < n; ++i) digits[i] = digit;
+  digits[n] = 0;
+}
+
+// A finite, nonzero magnitude with its integer bit set, or nothing: an encoding
+// whose integer bit is clear denotes significand x 2^(exponent - 16446) all the
+// same, and is read as that value (or as zero when it lies below the normal range,
+// like the denormals).
+bool NormalMagnitude(long double value, ExtendedParts parts, long double& magnitude, int32_t& binaryExponent) {
+  if (parts.significand >> 63) {
+    magnitude = std::fabs(value);
+    binaryExponent = parts.exponent - kExtendedExponentBias;
+    return true;
+  }
+  if (parts.significand == 0) return false;
+  const int shift = std::countl_zero(parts.significand);
+  if (parts.exponent <= shift) return false;
+  parts.exponent = static_cast<uint16_t>(parts.exponent - shift);
+  parts.significand <<= shift;
+  parts.negative = false;
+  magnitude = EncodeExtended(parts);
+  binaryExponent = parts.exponent - kExtendedExponentBias;
+  return true;
+}
+
+// The magnitude scaled to an integer of 18 digits, 10^17 <= result < 10^18, and the
+// power of ten k of its first digit.
+int64_t ScaledSignificand(long double magnitude, int32_t binaryExponent, int32_t& k) {
+  k = (binaryExponent * kLog2Of10Scaled) >> 16;
+  int64_t integer = 0;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    // Rounding straight to a 64-bit integer gives the same integral value as
+    // rounding in the floating-point form first: the scaled value stays far below
+    // 2^63.
+    integer = RoundToInt64(ScaleByPowerOfTen(magnitude, static_cast<int16_t>(17 - k)));
+    if (integer >= kEighteenDigits) {
+      integer = RoundToInt64(static_cast<long double>(integer) / 10);
+      ++k;
+    }
+    // The estimate of k can be one too high for the smallest values; scaling again
+    // by one more power of ten keeps 18 true digits and the exponent right.
+    if (integer >= kSeventeenDigits) break;
+    --k;
+  }
+  return integer;
+}
+
+// Two digits at a time from a table, the 18 digits in two independent halves of
+// nine: the same digits as dividing by 10 over and over, in a fraction of the time.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+void WritePair(char* out, uint32_t pair) { std::memcpy(out, kDigitPairs + 2 * pair, 2); }
+
+// value / 10^8 as a fixed-point number with 57 fraction bits; each step takes the
+// integer part and multiplies the fraction by 100 for the next pair. Rounding the
+// factor up keeps every step exact for values below 10^9.
+void WriteNineDigits(char* out, uint32_t value) {
+  constexpr int kFractionBits = 57;
+  constexpr uint64_t kFraction = (uint64_t{1} << kFractionBits) - 1;
+  constexpr uint64_t kReciprocal = (uint64_t{1} << kFractionBits) / 100000000 + 1;
+  uint64_t fixed = uint64_t{value} * kReciprocal;
+  out[0] = static_cast<char>('0' + (fixed >> kFractionBits));
+  for (int i = 1; i < 9; i += 2) {
+    fixed = (fixed & kFraction) * 100;
+    WritePair(out + i, static_cast<uint32_t>(fixed >> kFractionBits));
+  }
+}
+
+}  // namespace
+
+long double ScaleByPowerOfTen(long double x, int16_t k) {
+  int32_t remaining = k;
+  // Beyond 10^4096 the table ends; the digit generator never needs more than one
+  // step, other callers may need two.
+  while (remaining > kFirstExtendedDecade) {
+    x *= PowersOfTenTable.large[9];
+    remaining -= kFirstExtendedDecade;
+  }
+  while (remaining < -kFirstExtendedDecade) {
+    x /= PowersOfTenTable.large[9];
+    remaining += kFirstExtendedDecade;
+  }
+  if (remaining == 0) return x;
+  if (remaining > 0) return x * PowerOfTen(static_cast<uint32_t>(remaining));
+  return x / PowerOfTen(static_cast<uint32_t>(-remaining));
+}
+
+DigitResult DecimalDigits(long double value, uint32_t n, char* digits) {
+  n = n < 1 ? 1 : (n > kMaxDecimalDigits ? kMaxDecimalDigits : n);
+  const ExtendedParts parts = DecodeExtended(value);
+  DigitResult result{1, parts.negative};
+  if (parts.exponent == kExtendedExponentSpecial) {
+    if ((parts.significand >> 48) == kInfinityTop) {
+      FillDigits(digits, n, '9');
+      result.exponent = 999;
+    } else {
+      FillDigits(digits, n, '0');
+    }
+    return result;
+  }
+  long double magnitude;
+  int32_t binaryExponent;
+  if (parts.exponent == 0 || !NormalMagnitude(value, parts, magnitude, binaryExponent)) {
+    FillDigits(digits, n, '0');
+    return result;
+  }
+
+  const ExtendedPrecisionScope precision;
+  int32_t k;
+  uint64_t integer = static_cast<uint64_t>(ScaledSignificand(magnitude, binaryExponent, k));
+
+  // Rounding half up at the n-th digit is adding half a unit of that place to the
+  // integer: the same digits as rounding the digit string with a carry running
+  // left, without a branch on every digit. The 19th and 20th digits are padding
+  // '0's, so 18 digits and more are not rounded.
+  if (n < kScaledDigits) {
+    integer += kHalfUnitAt[n];
+    if (integer >= static_cast<uint64_t>(kEighteenDigits)) {
+      integer = kSeventeenDigits;
+      ++k;
+    }
+  }
+  WriteNineDigits(digits, static_cast<uint32_t>(integer / kNineDigits));
+  WriteNineDigits(digits + 9, static_cast<uint32_t>(integer % kNineDigits));
+  digits[kScaledDigits] = '0';
+  digits[kScaledDigits + 1] = '0';
+  digits[n] = 0;
+  result.exponent = k + 1;
+  return result;
+}

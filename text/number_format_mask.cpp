@@ -1,0 +1,37 @@
+// The DynString face of mask formatting: the mask comes from the caller's stack of
+// temporaries and the result takes its place.
+#include "text/mask_format.h"
+
+#include "runtime/runtime_error.h"
+#include "text/text_core.h"
+
+namespace {
+// Room for the result of all usual masks; a longer one is formatted again straight
+// into storage of its own length, so no mask is ever cut short.
+constexpr uint32_t kWorkAreaSize = 512;
+}  // namespace
+
+void NumberFormatMask(ProcedureFrame& frame, long double value) {
+  const TextSpan mask = TextView(TextStackEntry(frame, 0));
+  char area[kWorkAreaSize];
+  const uint64_t length = FormatWithMask(value, mask.bytes, mask.length, area, sizeof area);
+
+  DynString result = nullptr;
+  bool failed = length > UINT32_MAX;
+  if (!failed && length != 0) {
+    const TextAllocation storage = TextAlloc(static_cast<uint32_t>(length));
+    failed = storage.failed;
+    if (!failed) {
+      result = storage.handle;
+      if (length <= sizeof area) {
+        for (uint32_t i = 0; i < length; ++i) storage.bytes[i] = area[i];
+      } else {
+        FormatWithMask(value, mask.bytes, mask.length, storage.bytes, length);
+      }
+    }
+  }
+  const TempStringEntry consumed = TextPop(frame);
+  if (!consumed.borrowed) TextRelease(consumed.handle);
+  TextPushOwned(frame, result);
+  if (failed) RaiseErrorKeepingResult(frame, kErrorAllocationFailed);
+}

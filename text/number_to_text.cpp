@@ -1,0 +1,16 @@
+// The DynString face of number to text: the text is pushed on the caller's stack.
+#include "text/number_to_text.h"
+
+#include "runtime/runtime_error.h"
+#include "text/number_text.h"
+#include "text/text_core.h"
+
+void NumberToTextDigits(ProcedureFrame& frame, long double value, uint32_t n) {
+  char text[kNumberTextBufferSize];
+  const uint32_t length = NumberTextCore(value, n, text);
+  if (!TextPushBytes(frame, text, length - 1)) RaiseError(frame, kErrorAllocationFailed);
+}
+
+void NumberToText(ProcedureFrame& frame, long double value) { NumberToTextDigits(frame, value, 15); }
+
+void NumberToTextShort(ProcedureFrame& frame, long double value) { NumberToTextDigits(frame, value, 7); }
