@@ -52,6 +52,8 @@ start_display() {
 prepare() {
   local dir=$1
   mkdir -p "$dir"
+  # Everything started while the lock is held gets 9>&-: a service that kept the
+  # descriptor would keep the lock after this script has ended.
   exec 9>"$dir/lock"
   flock 9
   export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree,mshtml="
@@ -63,9 +65,9 @@ prepare() {
     # Setting up waits for the wineserver to end, so no persistent one may run.
     wineserver -k 2>/dev/null
     rm -f "$dir/wineserver.pid"
-    wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineboot -i >/dev/null 2>&1 9>&-
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 9>&-
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 9>&-
     wineserver -w
     # The 32-bit Wine does not find the TrueType fonts of the fonts-wine package
     # where that package puts them; without Marlett the caption buttons draw as
@@ -74,11 +76,11 @@ prepare() {
     touch "$WINEPREFIX/.session-ready"
   fi
   if ! alive "$dir/wineserver.pid"; then
-    setsid wineserver -p </dev/null >/dev/null 2>&1 &
+    setsid wineserver -p </dev/null >/dev/null 2>&1 9>&- &
     echo $! >"$dir/wineserver.pid"
     # Start the prefix's background services now, with no terminal: started by a
     # test program they would inherit its output and keep ctest waiting for it.
-    wineboot </dev/null >/dev/null 2>&1
+    wineboot </dev/null >/dev/null 2>&1 9>&-
   fi
   flock -u 9
   exec 9>&-
