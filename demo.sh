@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 ./cmake/install-deps.sh || exit 1
 mkdir -p build
-if ! { cmake --preset win32 && cmake --build --preset win32 --target listdemo; } >build/demo-build.log 2>&1; then
+if ! { cmake --preset win32 && cmake --build --preset win32 --target listdemo demo_watch; } >build/demo-build.log 2>&1; then
   tail -n 40 build/demo-build.log
   echo "demo: the build failed (full log in build/demo-build.log)"
   exit 1
@@ -28,37 +28,30 @@ export WINE_SESSION_PRIVATE_DISPLAY=1
 eval "$(./cmake/wine-session.sh env "$program")"
 trap './cmake/wine-session.sh stop "$program" >/dev/null 2>&1' EXIT
 
+# Waits until what is on the screen has been drawn, then saves the whole screen.
+screenshot() {
+  sleep 0.5
+  import -window root "$shots/$1" 2>/dev/null && echo "demo: saved $shots/$1"
+}
+
 wine "$program" &
 pid=$!
-declare -A seen=()
-shot=0
-# Waits until the window has stayed unchanged for a moment, so that the picture
-# shows it drawn, then saves the whole screen.
-screenshot() {
-  local window=$1 name=$2
-  sleep 0.7
-  shot=$((shot + 1))
-  local file
-  file=$(printf '%s/%02d-%s.png' "$shots" "$shot" "$(echo "$name" | tr -c 'A-Za-z0-9' '-' | sed 's/-*$//')")
-  import -window root "$file" 2>/dev/null && echo "demo: saved $file"
-}
-deadline=$((SECONDS + 180))
-while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do
-  for window in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-    [ -n "${seen[$window]:-}" ] && continue
-    seen[$window]=1
-    name=$(xdotool getwindowname "$window" 2>/dev/null)
-    [ -z "$name" ] && continue
-    screenshot "$window" "$name"
-    if [ "$name" = "Orlavex" ]; then
-      xdotool windowactivate --sync "$window" key --clearmodifiers Return 2>/dev/null ||
-        xdotool key Return
-    fi
-  done
-  sleep 0.2
-done
+if wine build/win32/tests/win32/demo_watch.exe 20 60000; then
+  screenshot 01-rows-added.png
+else
+  echo "demo: the list did not reach 20 rows"
+fi
+box=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orlavex$' 2>/dev/null | head -n 1)
+if [ -n "$box" ]; then
+  screenshot 02-message-box.png
+  xdotool windowactivate --sync "$box" 2>/dev/null
+  xdotool key --clearmodifiers Return
+else
+  echo "demo: no message box appeared"
+fi
+for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then
-  echo "demo: the program did not end within 3 minutes; stopping it"
+  echo "demo: the program did not end; stopping it"
   kill "$pid"
 fi
 wait "$pid"

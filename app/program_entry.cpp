@@ -1,5 +1,7 @@
 // The process entry of the demo program: hands the runtime the program's image.
 #include "app/app_main.h"
+#include "app/demo_literals.h"
+#include "app/program_globals.h"
 #include "platform/win32_api.h"
 #include "runtime/startup.h"
 
@@ -8,6 +10,12 @@ constexpr uint16_t kBuildOptions = 0x01C0;  // a program build
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const ProgramImage image{AppMain, nullptr, 0, nullptr, 0, kBuildOptions, nullptr};
+  const ProgramImage image{AppMain,
+                           &programGlobals,
+                           sizeof programGlobals,
+                           kDemoLiterals.bytes.data(),
+                           static_cast<uint32_t>(kDemoLiterals.size()),
+                           kBuildOptions,
+                           nullptr};
   ProgramStart(image);
 }

@@ -1,0 +1,3 @@
+#include "app/program_globals.h"
+
+ProgramGlobals programGlobals;

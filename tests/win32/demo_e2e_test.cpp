@@ -1,0 +1,193 @@
+// The demo program driven as a person would drive it: real clicks and keys through
+// the X server, its state read from outside its process.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "tests/win32/window_reader.h"
+#include "tests/win32/x_input.h"
+
+namespace {
+
+constexpr const char* kDialogTitle = "Demo listbox with Colomns";
+constexpr const char* kBoxCaption = "Orlavex";
+constexpr int kListId = 20;
+constexpr int kCancelId = 2;
+constexpr DWORD kFullRunLimitMs = 60000;
+
+struct DemoRun {
+  PROCESS_INFORMATION process{};
+  HWND dialog = nullptr;
+  HWND list = nullptr;
+};
+
+DemoRun StartDemo() {
+  DemoRun run;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  char line[] = "\"" DEMO_PROGRAM "\"";
+  if (!CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &run.process))
+    return run;
+  run.dialog = WaitForTopWindow(kDialogTitle, 20000);
+  if (run.dialog != nullptr) run.list = GetDlgItem(run.dialog, kListId);
+  return run;
+}
+
+int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+bool WaitForRows(HWND list, int rows, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (RowCount(list) < rows) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(2);
+  }
+  return true;
+}
+
+// Enter on the box, as a person would end the run; the process's exit code.
+int64_t DismissAndWaitForExit(DemoRun& run, HWND box) {
+  SetForegroundWindow(box);
+  XKey("Return");
+  int64_t code = -1;
+  if (WaitForSingleObject(run.process.hProcess, 20000) == WAIT_OBJECT_0) {
+    DWORD exitCode = 0;
+    GetExitCodeProcess(run.process.hProcess, &exitCode);
+    code = exitCode;
+  } else {
+    TerminateProcess(run.process.hProcess, 1);
+  }
+  CloseHandle(run.process.hThread);
+  CloseHandle(run.process.hProcess);
+  return code;
+}
+
+// The close box of a dialog with a modal frame, placed from the system's metrics
+// and confirmed by the window's own hit test. (Every question to the running demo
+// waits for its next message step, so the point is not searched for.)
+bool ClickCloseBox(HWND dialog) {
+  RECT rect{};
+  GetWindowRect(dialog, &rect);
+  const int x = rect.right - GetSystemMetrics(SM_CXDLGFRAME) - GetSystemMetrics(SM_CXSIZE) / 2 - 1;
+  const int y = rect.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYSIZE) / 2;
+  if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != HTCLOSE) return false;
+  return XClickAt(x, y);
+}
+
+int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+std::string RowLabel(int n) {
+  char label[32];
+  snprintf(label, sizeof label, "Item %2d - Testtekst1", n);
+  return label;
+}
+
+}  // namespace
+
+TEST(DemoEndToEnd, FullRunShowsTwentyRowsAndTheirCount) {
+  DemoRun run = StartDemo();
+  ASSERT_NE(nullptr, run.dialog);
+  ASSERT_NE(nullptr, run.list);
+
+  const std::vector<ListColumn> columns = ReadListColumns(run.list);
+  struct ExpectedColumn {
+    const char* text;
+    int format;
+    float fraction;
+  };
+  const ExpectedColumn expected[] = {{"Item", LVCFMT_LEFT, 0.25f},    {"Kolom 2", LVCFMT_LEFT, 0.11f},
+                                     {"Kolom 3", LVCFMT_LEFT, 0.11f}, {"Centreer", LVCFMT_CENTER, 0.17f},
+                                     {"Links", LVCFMT_LEFT, 0.17f},   {"Rechts", LVCFMT_RIGHT, 0.17f}};
+  ASSERT_EQ(6u, columns.size());
+  RECT listRect{};
+  GetWindowRect(run.list, &listRect);
+  const int listWidth = listRect.right - listRect.left;
+  // The widths come from the list's width measured in dialog units and converted
+  // back, which may differ from the window's by a pixel: some width near it must
+  // give all six exactly.
+  bool someWidthGivesAll = false;
+  for (int pixels = listWidth - 3; pixels <= listWidth + 3 && !someWidthGivesAll; ++pixels) {
+    bool all = true;
+    for (size_t k = 0; k < 6; ++k) all = all && columns[k].width == RoundHalfEven(double{expected[k].fraction} * pixels);
+    someWidthGivesAll = all;
+  }
+  EXPECT_TRUE(someWidthGivesAll) << "list width " << listWidth << ", first column " << columns[0].width;
+  for (size_t k = 0; k < 6; ++k) {
+    EXPECT_EQ(expected[k].text, columns[k].text);
+    EXPECT_EQ(expected[k].format, columns[k].format & LVCFMT_JUSTIFYMASK) << columns[k].text;
+  }
+
+  HWND box = WaitForTopWindow(kBoxCaption, kFullRunLimitMs);
+  ASSERT_NE(nullptr, box);
+  // The rows stand in the order the control's own sort gives them: each arrives
+  // without text and gets its cells afterwards.
+  auto rows = ReadListRows(run.list, 6);
+  ASSERT_EQ(20u, rows.size());
+  std::sort(rows.begin(), rows.end());
+  for (int n = 1; n <= 20; ++n) {
+    const std::vector<std::string> expectedRow = {RowLabel(n),   "Testtekst2", "Testtekst3",
+                                                  "Testtekst4", "Testtekst5", "TestTekst6"};
+    EXPECT_EQ(expectedRow, rows[n - 1]) << "row " << n;
+  }
+  EXPECT_EQ("Number of elements in the listview:  20", MessageBoxText(box));
+  EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+}
+
+TEST(DemoEndToEnd, CancelDuringAPauseEndsTheDialogAndEveryLaterPause) {
+  DemoRun run = StartDemo();
+  ASSERT_NE(nullptr, run.dialog);
+  ASSERT_TRUE(WaitForRows(run.list, 3, 20000));
+  ASSERT_TRUE(XClickCentreOf(GetDlgItem(run.dialog, kCancelId)));
+  const DWORD clicked = GetTickCount();
+  EXPECT_TRUE(WaitForWindowGone(run.dialog, 1000));
+  HWND box = WaitForTopWindow(kBoxCaption, 10000);
+  ASSERT_NE(nullptr, box);
+  // Seventeen passes of one slice each, not of twenty.
+  EXPECT_LT(GetTickCount() - clicked, 17u * 20 * 31);
+  EXPECT_EQ("Number of elements in the listview:  0", MessageBoxText(box));
+  EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+}
+
+TEST(DemoEndToEnd, EscapeDuringAPauseActsAsCancel) {
+  DemoRun run = StartDemo();
+  ASSERT_NE(nullptr, run.dialog);
+  ASSERT_TRUE(WaitForRows(run.list, 3, 20000));
+  ASSERT_TRUE(XKey("Escape"));
+  const DWORD pressed = GetTickCount();
+  EXPECT_TRUE(WaitForWindowGone(run.dialog, 1000));
+  HWND box = WaitForTopWindow(kBoxCaption, 10000);
+  ASSERT_NE(nullptr, box);
+  EXPECT_LT(GetTickCount() - pressed, 17u * 20 * 31);
+  EXPECT_EQ("Number of elements in the listview:  0", MessageBoxText(box));
+  EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+}
+
+TEST(DemoEndToEnd, CloseBoxEndsTheDialogButNotThePauses) {
+  DemoRun run = StartDemo();
+  ASSERT_NE(nullptr, run.dialog);
+  ASSERT_TRUE(WaitForRows(run.list, 17, 30000));
+  ASSERT_TRUE(ClickCloseBox(run.dialog));
+  const DWORD clicked = GetTickCount();
+  EXPECT_TRUE(WaitForWindowGone(run.dialog, 1000));
+  HWND box = WaitForTopWindow(kBoxCaption, 10000);
+  ASSERT_NE(nullptr, box);
+  // At least the three remaining full pauses of twenty slices of 31 ms.
+  EXPECT_GE(GetTickCount() - clicked, 3u * 20 * 31 - 100);
+  EXPECT_EQ("Number of elements in the listview:  0", MessageBoxText(box));
+  EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+}
+
+TEST(DemoEndToEnd, CancelWhileTheMessageBoxIsOpenOnlyClosesTheDialog) {
+  DemoRun run = StartDemo();
+  ASSERT_NE(nullptr, run.dialog);
+  HWND box = WaitForTopWindow(kBoxCaption, kFullRunLimitMs);
+  ASSERT_NE(nullptr, box);
+  ASSERT_TRUE(XClickCentreOf(GetDlgItem(run.dialog, kCancelId)));
+  EXPECT_TRUE(WaitForWindowGone(run.dialog, 1000));
+  EXPECT_TRUE(IsWindow(box));
+  EXPECT_EQ("Number of elements in the listview:  20", MessageBoxText(box));
+  EXPECT_EQ(kBoxCaption, WindowText(box));
+  EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+}
