@@ -136,32 +136,29 @@ TEST(DemoEndToEnd, FullRunShowsTwentyRowsAndTheirCount) {
 }
 
 TEST(DemoEndToEnd, CancelDuringAPauseEndsTheDialogAndEveryLaterPause) {
-  DemoRun run = StartDemo();
-  ASSERT_NE(nullptr, run.dialog);
-  ASSERT_TRUE(WaitForRows(run.list, 3, 20000));
-  ASSERT_TRUE(XClickCentreOf(GetDlgItem(run.dialog, kCancelId)));
-  const DWORD clicked = GetTickCount();
-  EXPECT_TRUE(WaitForWindowGone(run.dialog, 1000));
-  HWND box = WaitForTopWindow(kBoxCaption, 10000);
-  ASSERT_NE(nullptr, box);
-  // Seventeen passes of one slice each, not of twenty.
-  EXPECT_LT(GetTickCount() - clicked, 17u * 20 * 31);
-  EXPECT_EQ("Number of elements in the listview:  0", MessageBoxText(box));
-  EXPECT_EQ(0, DismissAndWaitForExit(run, box));
-}
-
-TEST(DemoEndToEnd, EscapeDuringAPauseActsAsCancel) {
-  DemoRun run = StartDemo();
-  ASSERT_NE(nullptr, run.dialog);
-  ASSERT_TRUE(WaitForRows(run.list, 3, 20000));
-  ASSERT_TRUE(XKey("Escape"));
-  const DWORD pressed = GetTickCount();
-  EXPECT_TRUE(WaitForWindowGone(run.dialog, 1000));
-  HWND box = WaitForTopWindow(kBoxCaption, 10000);
-  ASSERT_NE(nullptr, box);
-  EXPECT_LT(GetTickCount() - pressed, 17u * 20 * 31);
-  EXPECT_EQ("Number of elements in the listview:  0", MessageBoxText(box));
-  EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+  struct Way {
+    const char* what;
+    bool (*cancel)(HWND dialog);
+  };
+  const Way ways[] = {
+      {"a click on Cancel", [](HWND dialog) { return XClickCentreOf(GetDlgItem(dialog, kCancelId)); }},
+      {"the Escape key", [](HWND) { return XKey("Escape"); }},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.what);
+    DemoRun run = StartDemo();
+    ASSERT_NE(nullptr, run.dialog);
+    ASSERT_TRUE(WaitForRows(run.list, 3, 20000));
+    ASSERT_TRUE(way.cancel(run.dialog));
+    const DWORD cancelled = GetTickCount();
+    EXPECT_TRUE(WaitForWindowGone(run.dialog, 1000));
+    HWND box = WaitForTopWindow(kBoxCaption, 10000);
+    ASSERT_NE(nullptr, box);
+    // Seventeen passes of one slice each, not of twenty.
+    EXPECT_LT(GetTickCount() - cancelled, 17u * 20 * 31);
+    EXPECT_EQ("Number of elements in the listview:  0", MessageBoxText(box));
+    EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+  }
 }
 
 TEST(DemoEndToEnd, CloseBoxEndsTheDialogButNotThePauses) {

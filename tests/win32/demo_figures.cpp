@@ -80,6 +80,17 @@ DWORD WINAPI ProbeGaps(void* context) {
   return 0;
 }
 
+// Enter on the message box, as a person ends the run, then the process's end.
+void DismissAndWait(PROCESS_INFORMATION& process, HWND box) {
+  if (box != nullptr) {
+    SetForegroundWindow(box);
+    XKey("Return");
+  }
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 struct DestroyProbe {
   HWND dialog;
   double at;
@@ -119,13 +130,7 @@ int main() {
               boxShown - shown);
   std::printf("longest wait for a message step during the pauses: %.1f ms over %d probes\n", probe.longest,
               probe.samples);
-  if (box != nullptr) {
-    SetForegroundWindow(box);
-    XKey("Return");
-  }
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  DismissAndWait(process, box);
 
   process = Start(demo);
   dialog = WaitForTopWindow(kTitle, 20000);
@@ -148,14 +153,7 @@ int main() {
   std::printf("Cancel clicked to dialog destroyed: %.1f ms from the X tool's start, of which an idle tool call takes "
               "%.1f ms (median of 5)\n",
               destroyed.at - clickStarted, Median(toolCosts));
-  box = WaitForTopWindow("Orlavex", 20000);
-  if (box != nullptr) {
-    SetForegroundWindow(box);
-    XKey("Return");
-  }
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  DismissAndWait(process, WaitForTopWindow("Orlavex", 20000));
 
   HANDLE file = CreateFileA(demo.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   std::printf("program size: %lu bytes\n", GetFileSize(file, nullptr));

@@ -4,36 +4,10 @@
 
 #include <string>
 
-namespace {
-
-HWND CreateReportList() {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&classes);
-  HWND list = CreateWindowExA(0, "SysListView32", "", WS_OVERLAPPEDWINDOW | LVS_REPORT, 0, 0, 300, 200, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-  for (int column = 0; column < 3; ++column) {
-    LVCOLUMNA record{};
-    record.mask = LVCF_WIDTH;
-    record.cx = 80;
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&record));
-  }
-  return list;
-}
-
-std::string CellText(HWND list, int row, int column) {
-  char text[64] = {};
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
-}  // namespace
+#include "tests/win32/list_view_support.h"
 
 TEST(ListViewWrappers, InsertFillCountAndClearRows) {
-  HWND list = CreateReportList();
+  HWND list = CreateReportList(3);
   ASSERT_NE(nullptr, list);
   EXPECT_EQ(0, LvmGetItemCount(list));
 
@@ -55,7 +29,7 @@ TEST(ListViewWrappers, InsertFillCountAndClearRows) {
 }
 
 TEST(ListViewWrappers, AnswerZeroOnceTheListIsGone) {
-  HWND list = CreateReportList();
+  HWND list = CreateReportList(3);
   LVITEMA blank{};
   LvmInsertItemA(list, blank);
   DestroyWindow(list);

@@ -2,36 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/program_globals.h"
 #include "dialogs/dialog_create.h"
 #include "runtime/runtime_block.h"
+#include "tests/win32/list_view_support.h"
 #include "text/text_core.h"
 
 namespace {
-
-HWND CreateReportList() {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&classes);
-  HWND list = CreateWindowExA(0, "SysListView32", "", WS_OVERLAPPEDWINDOW | LVS_REPORT, 0, 0, 300, 200, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-  for (int column = 0; column < 6; ++column) {
-    LVCOLUMNA record{};
-    record.mask = LVCF_WIDTH;
-    record.cx = 40;
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&record));
-  }
-  return list;
-}
-
-std::string CellText(HWND list, int row, int column) {
-  char text[64] = "unchanged";
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
 
 bool MessageWaiting() {
   MSG message;
@@ -66,7 +45,7 @@ TEST(Rows, ShortPausesPumpNothingAndACancelEndsAPauseAfterOneSlice) {
 
 TEST(Rows, AddRowFillsSixCellsAndEmptyStringsGiveEmptyCells) {
   programGlobals = {};
-  programGlobals.MainList = CreateReportList();
+  programGlobals.MainList = CreateReportList(6);
   ProcedureFrame frame{};
   DynString cells[6] = {};
   const char* texts[6] = {"Item  1 - Testtekst1", "", "Testtekst3", "Testtekst4", "", "TestTekst6"};
