@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/win32_api.h"
+#include "platform/win32_messages.h"
 
 namespace platform {
 
@@ -17,9 +18,6 @@ inline HWND CreateWindowEx(DWORD exStyle, const char* className, const char* tex
 inline BOOL DestroyWindow(HWND window) { return ::DestroyWindow(window); }
 inline BOOL IsWindow(HWND window) { return ::IsWindow(window); }
 
-inline LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return ::SendMessageA(window, message, wParam, lParam);
-}
 inline LONG GetWindowLong(HWND window, int index) { return ::GetWindowLongA(window, index); }
 inline LONG SetWindowLong(HWND window, int index, LONG value) { return ::SetWindowLongA(window, index, value); }
 
