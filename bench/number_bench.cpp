@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "tests/core/text_test_support.h"
+#include "text/mask_field.h"
 #include "text/mask_format.h"
+#include "text/number_digits.h"
 #include "text/number_text.h"
 #include "text/number_to_text.h"
 
@@ -111,6 +113,70 @@ void BM_FormatWithMaskPlain(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FormatWithMaskPlain);
+
+void BM_FormatWithMaskCurrency(benchmark::State& state) {
+  char text[512];
+  size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FormatWithMask(Amounts()[i++ & 4095], "**$#,###.##", 11, text, sizeof text));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FormatWithMaskCurrency);
+
+// The stages of mask formatting one by one, to see where the time goes.
+void BM_MaskStageDigits(benchmark::State& state) {
+  char digits[kDecimalDigitsBufferSize];
+  size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(DecimalDigits(Amounts()[i++ & 4095], 19, digits));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_MaskStageDigits);
+
+void BM_MaskStageChoose(benchmark::State& state) {
+  size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ChooseMaskSection("**$#,###.##", 11, Amounts()[i++ & 4095]));
+  }
+}
+BENCHMARK(BM_MaskStageChoose);
+
+void BM_MaskStageScan(benchmark::State& state) {
+  char text[512];
+  for (auto _ : state) {
+    MaskWriter writer{text, sizeof text, 0};
+    MaskField field;
+    benchmark::DoNotOptimize(ScanMaskSection("**$#,###.##", 11, writer, field));
+    benchmark::DoNotOptimize(field);
+  }
+}
+BENCHMARK(BM_MaskStageScan);
+
+void MaskStagesAfterDigits(benchmark::State& state, const char* mask, uint32_t length) {
+  char text[512];
+  MaskWriter scanWriter{text, sizeof text, 0};
+  MaskField field;
+  ScanMaskSection(mask, length, scanWriter, field);
+  FittedField fitted;
+  FitMaskField(field, 1234.5678L, false, fitted);
+  const FittedField start = fitted;
+  for (auto _ : state) {
+    fitted = start;
+    benchmark::DoNotOptimize(fitted);
+    MaskWriter writer{text, sizeof text, 0};
+    RoundMaskField(fitted);
+    LayoutMaskField(writer, fitted, false);
+    CopyTrailingText(writer, mask, length, length);
+    benchmark::DoNotOptimize(writer.length);
+    benchmark::ClobberMemory();
+  }
+}
+void BM_MaskStageRoundAndLayoutPlain(benchmark::State& state) { MaskStagesAfterDigits(state, "####.##", 7); }
+void BM_MaskStageRoundAndLayoutCurrency(benchmark::State& state) { MaskStagesAfterDigits(state, "**$#,###.##", 11); }
+BENCHMARK(BM_MaskStageRoundAndLayoutPlain);
+BENCHMARK(BM_MaskStageRoundAndLayoutCurrency);
 
 void BM_SnprintfLf5_2(benchmark::State& state) {
   char text[64];

@@ -67,7 +67,12 @@ struct MaskDigits {
   char significant[20];  // room for the digit generator's whole buffer
   uint32_t count;
 };
-char MaskDigitAt(const MaskDigits& digits, uint64_t place);  // place 1 is the first
+// Place 1 is the first.
+inline char MaskDigitAt(const MaskDigits& digits, uint64_t place) {
+  if (place <= digits.lead) return '0';
+  const uint64_t index = place - digits.lead - 1;
+  return index < digits.count ? digits.significant[index] : '0';
+}
 
 // A field fitted to its number: the counts after fitting and rounding. The scanned
 // field itself is left as it was.

@@ -1,5 +1,7 @@
 #include "text/mask_format.h"
 
+#include <cstring>
+
 #include "text/mask_field.h"
 #include "text/number_fpu.h"
 #include "text/number_text.h"
@@ -54,13 +56,14 @@ bool BeginsAnotherField(const char* s, uint32_t n, uint32_t i) {
 
 MaskSection ChooseMaskSection(const char* mask, uint32_t length, long double value) {
   Span sections[kMostSections] = {};
-  uint32_t start = 0;
-  int count = 0;
-  for (uint32_t i = 0; i <= length && count < kMostSections; ++i) {
-    if (i == length || mask[i] == ';') {
-      sections[count++] = Span{mask + start, i - start, true};
-      start = i + 1;
-    }
+  const char* start = mask;
+  const char* const end = mask + length;
+  for (int count = 0; count < kMostSections; ++count) {
+    const void* found = start < end ? std::memchr(start, ';', static_cast<size_t>(end - start)) : nullptr;
+    const char* const stop = found != nullptr ? static_cast<const char*>(found) : end;
+    sections[count] = Span{start, static_cast<uint32_t>(stop - start), true};
+    if (stop == end) break;
+    start = stop + 1;
   }
   const auto usable = [](const Span& span) { return span.present && span.length != 0; };
   const Span& first = sections[0];

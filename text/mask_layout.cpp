@@ -33,26 +33,12 @@ void CarryOut(FittedField& fitted) {
   if (fitted.integerPositions == 0) fitted.integerPositions = 1;
 }
 
-// The `count` digits from `place` on, the significant ones copied as one run.
+// The `count` digits from `place` on.
 void PutDigits(MaskWriter& writer, const MaskDigits& digits, uint64_t place, uint64_t count) {
-  const uint64_t firstSignificant = digits.lead + 1;
-  const uint64_t end = place + count;
-  const uint64_t significantEnd = firstSignificant + digits.count;
-  if (count != 0 && place >= firstSignificant && end <= significantEnd && writer.length + count <= writer.capacity) {
-    std::memcpy(writer.out + writer.length, digits.significant + (place - firstSignificant), count);
-    writer.length += count;
-    return;
-  }
-  for (; place < end; ++place) MaskPut(writer, MaskDigitAt(digits, place));
+  for (const uint64_t end = place + count; place < end; ++place) MaskPut(writer, MaskDigitAt(digits, place));
 }
 
 }  // namespace
-
-char MaskDigitAt(const MaskDigits& digits, uint64_t place) {
-  if (place <= digits.lead) return '0';
-  const uint64_t index = place - digits.lead - 1;
-  return index < digits.count ? digits.significant[index] : '0';
-}
 
 void FitMaskField(const MaskField& field, long double value, bool negative, FittedField& fitted) {
   static_assert(sizeof fitted.digits.significant >= kDecimalDigitsBufferSize);

@@ -11,48 +11,47 @@ MaskScan FieldEndingAt(const MaskField&, uint32_t at) { return MaskScan{true, at
 
 bool IsDigitPosition(char c) { return c == '#' || c == '0'; }
 
-void AddDigitPosition(MaskField& field, char c) {
-  if (c == '0') field.fillChar = '0';
-  ++field.width;
-  if (field.hasPoint) {
-    ++field.fractionPositions;
-  } else {
-    ++field.integerPositions;
-  }
-}
-
+// The run is counted in locals and added to the field once at its end: counts
+// kept in the field itself would be stored and loaded again for every position,
+// one after the other.
 MaskScan ScanDigitRun(const char* s, uint32_t n, uint32_t i, MaskField& field) {
   field.inDigits = true;
-  while (i < n) {
+  bool point = field.hasPoint;
+  bool zeroFill = false;
+  uint32_t integerDigits = 0;
+  uint32_t fractionDigits = 0;
+  uint32_t commas = 0;
+  uint32_t points = 0;
+  for (; i < n; ++i) {
     const char c = s[i];
     if (IsDigitPosition(c)) {
-      AddDigitPosition(field, c);
-      ++i;
-    } else if (c == '.') {
-      if (field.hasPoint) return FieldEndingAt(field, i);
-      field.hasPoint = true;
-      ++field.width;
-      ++i;
-    } else if (c == ',') {
-      if (field.hasPoint) return FieldEndingAt(field, i);
-      field.hasThousands = true;
-      ++field.integerPositions;
-      ++field.width;
-      ++i;
-    } else if (c == '^') {
-      uint32_t marks = 0;
-      while (i + marks < n && s[i + marks] == '^') ++marks;
-      if (marks < kFewestExponentMarks || marks > kMostExponentMarks) return NoField();
-      field.exponentForm = true;
-      field.exponentPositions = marks;
-      field.width += marks;
-      field.hasThousands = false;
-      return FieldEndingAt(field, i + marks);
+      zeroFill |= c == '0';
+      ++(point ? fractionDigits : integerDigits);
+    } else if (c == '.' && !point) {
+      point = true;
+      ++points;
+    } else if (c == ',' && !point) {
+      ++commas;
     } else {
-      return FieldEndingAt(field, i);
+      break;
     }
   }
-  return FieldEndingAt(field, n);
+  if (zeroFill) field.fillChar = '0';
+  field.hasPoint = point;
+  if (commas != 0) field.hasThousands = true;
+  field.width += integerDigits + fractionDigits + commas + points;
+  field.integerPositions += integerDigits + commas;
+  field.fractionPositions += fractionDigits;
+  if (i >= n || s[i] != '^') return FieldEndingAt(field, i);
+
+  uint32_t marks = 0;
+  while (i + marks < n && s[i + marks] == '^') ++marks;
+  if (marks < kFewestExponentMarks || marks > kMostExponentMarks) return NoField();
+  field.exponentForm = true;
+  field.exponentPositions = marks;
+  field.width += marks;
+  field.hasThousands = false;
+  return FieldEndingAt(field, i + marks);
 }
 
 // A field begun by commas: integer positions, then perhaps a point and fraction
