@@ -1,5 +1,4 @@
 // Fitting a number into a scanned field, rounding it and laying the field out.
-#include <cstring>
 
 #include "text/mask_field.h"
 #include "text/number_digits.h"
@@ -148,32 +147,37 @@ void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative) {
                            (negative ? 1 : 0);
   if (written > fitted.width) fitted.width = written;
 
-  MaskPutRepeated(writer, field.fillChar, fitted.width - written);
-  if (negative) MaskPut(writer, '-');
-  if (field.hasCurrency) MaskPut(writer, '$');
+  // The bytes go through a local copy of the writer: a byte stored through the
+  // caller's could alias its length, which would then be stored and loaded again
+  // around every byte.
+  MaskWriter out = writer;
+  MaskPutRepeated(out, field.fillChar, fitted.width - written);
+  if (negative) MaskPut(out, '-');
+  if (field.hasCurrency) MaskPut(out, '$');
   if (integerChars != 0) {
     if (integerDigits == 0) {
-      MaskPut(writer, '0');
+      MaskPut(out, '0');
     } else if (!grouped) {
-      PutDigits(writer, fitted.digits, 1, integerDigits);
+      PutDigits(out, fitted.digits, 1, integerDigits);
     } else {
       for (uint64_t place = 1; place <= integerDigits; ++place) {
-        MaskPut(writer, MaskDigitAt(fitted.digits, place));
-        if (place < integerDigits && (integerDigits - place) % 3 == 0) MaskPut(writer, ',');
+        MaskPut(out, MaskDigitAt(fitted.digits, place));
+        if (place < integerDigits && (integerDigits - place) % 3 == 0) MaskPut(out, ',');
       }
     }
   }
-  if (field.hasPoint) MaskPut(writer, '.');
-  PutDigits(writer, fitted.digits, integerDigits + 1, fraction);
+  if (field.hasPoint) MaskPut(out, '.');
+  PutDigits(out, fitted.digits, integerDigits + 1, fraction);
   if (fitted.exponentForm) {
-    MaskPut(writer, 'E');
-    MaskPut(writer, fitted.exponent < 0 ? '-' : '+');
+    MaskPut(out, 'E');
+    MaskPut(out, fitted.exponent < 0 ? '-' : '+');
     const uint64_t magnitude = Magnitude(fitted.exponent);
     const uint32_t length = DecimalLength(magnitude);
-    MaskPutRepeated(writer, '0', exponentDigits - length);
+    MaskPutRepeated(out, '0', exponentDigits - length);
     char reversed[20];
     uint64_t rest = magnitude;
     for (uint32_t i = 0; i < length; ++i, rest /= 10) reversed[i] = static_cast<char>('0' + rest % 10);
-    for (uint32_t i = length; i > 0; --i) MaskPut(writer, reversed[i - 1]);
+    for (uint32_t i = length; i > 0; --i) MaskPut(out, reversed[i - 1]);
   }
+  writer = out;
 }
