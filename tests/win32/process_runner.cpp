@@ -10,18 +10,28 @@ std::string BesideTestProgram(const char* fileName) {
   return folder + fileName;
 }
 
-int64_t RunAndWait(const std::string& commandLine, const StartOptions& options, DWORD timeoutMs) {
+PROCESS_INFORMATION StartProgram(const std::string& commandLine, const StartOptions& options) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (options.useShowWindow) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = options.showWindow;
   }
+  if (options.useStdHandles) {
+    startup.dwFlags |= STARTF_USESTDHANDLES;
+    startup.hStdError = options.errorOutput;
+  }
   PROCESS_INFORMATION process{};
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return -1;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, options.useStdHandles, 0, nullptr, nullptr, &startup,
+                      &process))
+    return {};
+  return process;
+}
+
+int64_t WaitForExit(PROCESS_INFORMATION& process, DWORD timeoutMs) {
+  if (process.hProcess == nullptr) return -1;
   int64_t result = -1;
   if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
     DWORD code = 0;
@@ -32,5 +42,11 @@ int64_t RunAndWait(const std::string& commandLine, const StartOptions& options, 
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  process = {};
   return result;
+}
+
+int64_t RunAndWait(const std::string& commandLine, const StartOptions& options, DWORD timeoutMs) {
+  PROCESS_INFORMATION process = StartProgram(commandLine, options);
+  return WaitForExit(process, timeoutMs);
 }

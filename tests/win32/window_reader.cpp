@@ -132,3 +132,37 @@ std::string MessageBoxText(HWND box) {
   constexpr int kMessageTextId = 0xFFFF;
   return WindowText(GetDlgItem(box, kMessageTextId));
 }
+
+namespace {
+
+DWORD WINAPI PlayTheUser(void* parameter) {
+  auto& answer = *static_cast<BoxAnswer*>(parameter);
+  HWND box = WaitForTopWindow(answer.caption, 20000);
+  if (box == nullptr) return 1;
+  answer.found = true;
+  answer.text = MessageBoxText(box);
+  for (int tries = 0; tries < 200 && GetForegroundWindow() != box; ++tries) {
+    SetForegroundWindow(box);
+    Sleep(10);
+  }
+  INPUT inputs[2] = {};
+  inputs[0].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = answer.key;
+  inputs[1] = inputs[0];
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+  if (!WaitForWindowGone(box, 3000)) {
+    answer.closedByForce = true;
+    PostMessageA(box, WM_CLOSE, 0, 0);
+  }
+  return 0;
+}
+
+}  // namespace
+
+void AnswerBoxWhile(BoxAnswer& answer, const std::function<void()>& show) {
+  HANDLE player = CreateThread(nullptr, 0, PlayTheUser, &answer, 0, nullptr);
+  show();
+  WaitForSingleObject(player, 30000);
+  CloseHandle(player);
+}
