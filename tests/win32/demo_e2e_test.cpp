@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/process_runner.h"
 #include "tests/win32/window_reader.h"
 #include "tests/win32/x_input.h"
 
@@ -26,11 +27,8 @@ struct DemoRun {
 
 DemoRun StartDemo() {
   DemoRun run;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  char line[] = "\"" DEMO_PROGRAM "\"";
-  if (!CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &run.process))
-    return run;
+  run.process = StartProgram("\"" DEMO_PROGRAM "\"");
+  if (run.process.hProcess == nullptr) return run;
   run.dialog = WaitForTopWindow(kDialogTitle, 20000);
   if (run.dialog != nullptr) run.list = GetDlgItem(run.dialog, kListId);
   return run;
@@ -51,17 +49,7 @@ bool WaitForRows(HWND list, int rows, DWORD timeoutMs) {
 int64_t DismissAndWaitForExit(DemoRun& run, HWND box) {
   SetForegroundWindow(box);
   XKey("Return");
-  int64_t code = -1;
-  if (WaitForSingleObject(run.process.hProcess, 20000) == WAIT_OBJECT_0) {
-    DWORD exitCode = 0;
-    GetExitCodeProcess(run.process.hProcess, &exitCode);
-    code = exitCode;
-  } else {
-    TerminateProcess(run.process.hProcess, 1);
-  }
-  CloseHandle(run.process.hThread);
-  CloseHandle(run.process.hProcess);
-  return code;
+  return WaitForExit(run.process, 20000);
 }
 
 // The close box of a dialog with a modal frame, placed from the system's metrics
@@ -110,7 +98,8 @@ TEST(DemoEndToEnd, FullRunShowsTwentyRowsAndTheirCount) {
   bool someWidthGivesAll = false;
   for (int pixels = listWidth - 3; pixels <= listWidth + 3 && !someWidthGivesAll; ++pixels) {
     bool all = true;
-    for (size_t k = 0; k < 6; ++k) all = all && columns[k].width == RoundHalfEven(double{expected[k].fraction} * pixels);
+    for (size_t k = 0; k < 6; ++k)
+      all = all && columns[k].width == RoundHalfEven(double{expected[k].fraction} * pixels);
     someWidthGivesAll = all;
   }
   EXPECT_TRUE(someWidthGivesAll) << "list width " << listWidth << ", first column " << columns[0].width;
@@ -127,7 +116,7 @@ TEST(DemoEndToEnd, FullRunShowsTwentyRowsAndTheirCount) {
   ASSERT_EQ(20u, rows.size());
   std::sort(rows.begin(), rows.end());
   for (int n = 1; n <= 20; ++n) {
-    const std::vector<std::string> expectedRow = {RowLabel(n),   "Testtekst2", "Testtekst3",
+    const std::vector<std::string> expectedRow = {RowLabel(n),  "Testtekst2", "Testtekst3",
                                                   "Testtekst4", "Testtekst5", "TestTekst6"};
     EXPECT_EQ(expectedRow, rows[n - 1]) << "row " << n;
   }

@@ -23,22 +23,11 @@ double NowMs() {
   return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-PROCESS_INFORMATION Start(const std::string& program) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::string line = "\"" + program + "\"";
-  std::vector<char> buffer(line.begin(), line.end());
-  buffer.push_back('\0');
-  CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-  return process;
-}
+PROCESS_INFORMATION Start(const std::string& program) { return StartProgram("\"" + program + "\""); }
 
 void Stop(PROCESS_INFORMATION& process) {
   TerminateProcess(process.hProcess, 0);
-  WaitForSingleObject(process.hProcess, 5000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  WaitForExit(process, 5000);
 }
 
 // Milliseconds from process creation to its dialog being visible.
@@ -86,9 +75,7 @@ void DismissAndWait(PROCESS_INFORMATION& process, HWND box) {
     SetForegroundWindow(box);
     XKey("Return");
   }
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  WaitForExit(process, 10000);
 }
 
 struct DestroyProbe {
@@ -150,9 +137,10 @@ int main() {
   XClickCentreOf(GetDlgItem(dialog, IDCANCEL));
   WaitForSingleObject(watcher, 5000);
   CloseHandle(watcher);
-  std::printf("Cancel clicked to dialog destroyed: %.1f ms from the X tool's start, of which an idle tool call takes "
-              "%.1f ms (median of 5)\n",
-              destroyed.at - clickStarted, Median(toolCosts));
+  std::printf(
+      "Cancel clicked to dialog destroyed: %.1f ms from the X tool's start, of which an idle tool call takes "
+      "%.1f ms (median of 5)\n",
+      destroyed.at - clickStarted, Median(toolCosts));
   DismissAndWait(process, WaitForTopWindow("Orlavex", 20000));
 
   HANDLE file = CreateFileA(demo.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);

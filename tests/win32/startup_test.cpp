@@ -24,27 +24,26 @@ DWORD WINAPI DoNothing(void*) { return 0; }
 
 }  // namespace
 
-TEST(Startup, ShowCommandComesFromTheStartupInformation) {
-  StartOptions hidden;
-  hidden.useShowWindow = true;
-  hidden.showWindow = SW_HIDE;
-  EXPECT_EQ(0, RunAndWait(Probe("show"), hidden));
-  StartOptions minimized;
-  minimized.useShowWindow = true;
-  minimized.showWindow = SW_SHOWMINNOACTIVE;
-  EXPECT_EQ(SW_SHOWMINNOACTIVE, RunAndWait(Probe("show"), minimized));
-  EXPECT_EQ(10, RunAndWait(Probe("show")));
-}
-
-TEST(Startup, MainProcedureResultIsTheExitCode) {
-  EXPECT_EQ(0, RunAndWait(Probe("exit 0")));
-  EXPECT_EQ(37, RunAndWait(Probe("exit 37")));
-  EXPECT_EQ(0xFFFFFFFF, RunAndWait(Probe("exit -1")));
-}
-
-TEST(Startup, GlobalsAreZeroAndTheBlockIsFilledWhenMainRuns) {
-  EXPECT_EQ(0, RunAndWait(Probe("globals")));
-  EXPECT_EQ(0, RunAndWait(Probe("values")));
+// The probe checks what the main procedure saw and answers with its exit code.
+TEST(Startup, ProbeSeesTheStartAsGivenAndExitsWithMainsResult) {
+  struct Case {
+    const char* tail;
+    int showWindow;  // -1: no STARTF_USESHOWWINDOW
+    int64_t exitCode;
+  };
+  const Case cases[] = {
+      {"show", SW_HIDE, 0}, {"show", SW_SHOWMINNOACTIVE, SW_SHOWMINNOACTIVE},
+      {"show", -1, 10},     {"exit 0", -1, 0},
+      {"exit 37", -1, 37},  {"exit -1", -1, 0xFFFFFFFF},
+      {"globals", -1, 0},  // globals are zero when main runs
+      {"values", -1, 0},   // and the block is filled
+  };
+  for (const Case& c : cases) {
+    StartOptions options;
+    options.useShowWindow = c.showWindow >= 0;
+    options.showWindow = static_cast<WORD>(c.showWindow);
+    EXPECT_EQ(c.exitCode, RunAndWait(Probe(c.tail), options)) << c.tail << " " << c.showWindow;
+  }
 }
 
 TEST(Startup, ClassifiesThePlatformItRunsOn) {
