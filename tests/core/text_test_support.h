@@ -22,10 +22,14 @@ inline DynString MakeText(const std::string& text) {
   return made.handle;
 }
 
-// Pops the top entry and gives its text, releasing an owned one.
-inline std::string PopText(ProcedureFrame& frame) {
+inline void PushText(ProcedureFrame& frame, const std::string& text) { TextPushOwned(frame, MakeText(text)); }
+
+// Pops the top entry and gives its text, releasing an owned one; `wasNull` tells
+// whether the entry was the null handle.
+inline std::string PopText(ProcedureFrame& frame, bool* wasNull = nullptr) {
   const TempStringEntry entry = TextPop(frame);
   std::string text = TextOf(entry);
+  if (wasNull != nullptr) *wasNull = entry.handle == nullptr;
   if (!entry.borrowed) TextRelease(entry.handle);
   return text;
 }

@@ -5,7 +5,6 @@
 
 #include "dialogs/dialog_procedure.h"
 #include "runtime/runtime_block.h"
-#include "text/text_core.h"
 
 namespace {
 
@@ -47,19 +46,6 @@ DialogHandle MakeDialogWithFont(const char* faceName, uint16_t pointSize, HWND o
   PutText(units, faceName);
   return CreateDialogIndirectParamA(static_cast<HINSTANCE>(runtimeBlock.moduleInstance),
                                     reinterpret_cast<const DLGTEMPLATE*>(units.data()), owner, DialogProcedure, 0);
-}
-
-void PushText(ProcedureFrame& frame, const std::string& text) {
-  TextPushBytes(frame, text.data(), static_cast<uint32_t>(text.size()));
-}
-
-std::string PopText(ProcedureFrame& frame, bool* wasNull) {
-  const TempStringEntry entry = TextPop(frame);
-  const TextSpan span = TextView(entry);
-  std::string text(span.bytes, span.length);
-  if (wasNull != nullptr) *wasNull = entry.handle == nullptr;
-  if (!entry.borrowed) TextRelease(entry.handle);
-  return text;
 }
 
 void StartMessageLog(HWND window, std::vector<UINT> messages) {

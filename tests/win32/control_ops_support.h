@@ -8,6 +8,7 @@
 
 #include "dialogs/dialog_types.h"
 #include "runtime/procedure_frame.h"
+#include "tests/core/text_test_support.h"
 
 // A hidden toolkit dialog (the toolkit's dialog procedure, no controls) whose
 // template names another face or size than the toolkit's 8-point one, so that
@@ -15,12 +16,6 @@
 DialogHandle MakeDialogWithFont(const char* faceName, uint16_t pointSize, HWND owner = nullptr, int16_t x = 10,
                                 int16_t y = 10, int16_t width = 200, int16_t height = 120,
                                 uint32_t style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-
-// Pushes an owned copy of `text` on the frame's stack.
-void PushText(ProcedureFrame& frame, const std::string& text);
-// Pops the top entry, releasing it, and gives its text; `wasNull` tells whether
-// the entry was the null handle.
-std::string PopText(ProcedureFrame& frame, bool* wasNull = nullptr);
 
 // One message as a control's window procedure received it.
 struct LoggedMessage {
