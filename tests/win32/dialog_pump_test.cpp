@@ -11,11 +11,6 @@ namespace {
 
 using DialogPumpTest = ToolkitTest;
 
-void Drain() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) DialogPump();
-}
-
 int32_t cancelResult = 0;
 void EndLikeTheDemo(const SeenMessage& seen) { DialogEnd(seen.window, 0); }
 
@@ -129,8 +124,8 @@ TEST_F(DialogPumpTest, QuitIsDispatchedLikeAnyOtherMessage) {
 
 TEST_F(DialogPumpTest, CallbackMayPumpAndEndItsOwnDialog) {
   HWND dialog = MakeDialog(frame, "nested", 20, 20, 120, 60);
-  HWND button = MakeControl(frame, ControlKind::PushButton, dialog, 40, "Nest", 5, 5, 50, 14, 0, 0,
-                            RecordingControlCallback);
+  HWND button =
+      MakeControl(frame, ControlKind::PushButton, dialog, 40, "Nest", 5, 5, 50, 14, 0, 0, RecordingControlCallback);
   SetReactions({{Seer::ControlCallback, WM_COMMAND, 1,
                  [](const SeenMessage& seen) {
                    PostMessageA(seen.window, WM_APP, 0, 0);
@@ -144,8 +139,7 @@ TEST_F(DialogPumpTest, CallbackMayPumpAndEndItsOwnDialog) {
   ClickAt(CentreOf(button));
   ASSERT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }));
   EXPECT_SEQUENCE({Seer::ControlCallback, WM_COMMAND, kWParam, MAKEWPARAM(40, BN_CLICKED), 0},
-                  {Seer::DialogCallback, WM_APP, kAnyParams, 0, 0},
-                  {Seer::DialogCallback, WM_CLOSE, kAnyParams, 0, 0},
+                  {Seer::DialogCallback, WM_APP, kAnyParams, 0, 0}, {Seer::DialogCallback, WM_CLOSE, kAnyParams, 0, 0},
                   {Seer::DialogCallback, WM_DESTROY, kAnyParams, 0, 0});
   EXPECT_EQ(0, runtimeBlock.liveDialogCount);
 }

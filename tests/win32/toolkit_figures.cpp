@@ -4,13 +4,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "dialogs/control_add.h"
-#include "dialogs/dialog_create.h"
 #include "dialogs/dialog_procedure.h"
 #include "dialogs/dialog_pump.h"
 #include "dialogs/dialog_show.h"
-#include "runtime/runtime_block.h"
-#include "text/text_core.h"
+#include "tests/win32/toolkit_support.h"
 
 namespace {
 
@@ -36,35 +33,6 @@ void Report(const char* what, std::vector<double> samples) {
               samples.front(), samples[samples.size() / 2], sum / samples.size(), samples.back());
 }
 
-void Drain() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) DialogPump();
-}
-
-void SendEscape() {
-  INPUT keys[2]{};
-  keys[0].type = keys[1].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof(INPUT));
-}
-
-void SendClick(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT clicks[3]{};
-  for (INPUT& input : clicks) {
-    input.type = INPUT_MOUSE;
-    input.mi.dx = ((rect.left + rect.right) / 2 * 65535 + width / 2) / (width - 1);
-    input.mi.dy = ((rect.top + rect.bottom) / 2 * 65535 + height / 2) / (height - 1);
-  }
-  clicks[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  clicks[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(3, clicks, sizeof(INPUT));
-}
-
 struct DelayedInput {
   DWORD delayMs;
   LARGE_INTEGER sentAt;
@@ -74,7 +42,7 @@ DWORD WINAPI SendEscapeLater(void* parameter) {
   auto* input = static_cast<DelayedInput*>(parameter);
   Sleep(input->delayMs);
   QueryPerformanceCounter(&input->sentAt);
-  SendEscape();
+  PressKey(VK_ESCAPE);
   return 0;
 }
 
@@ -109,8 +77,10 @@ std::vector<double> InputToCallback(HWND button, bool click, int rounds) {
     const int before = reached;
     LARGE_INTEGER sentAt;
     QueryPerformanceCounter(&sentAt);
-    if (click) SendClick(button);
-    else SendEscape();
+    if (click)
+      ClickAt(CentreOf(button));
+    else
+      PressKey(VK_ESCAPE);
     const DWORD start = GetTickCount();
     while (reached == before && GetTickCount() - start < 2000) DialogPump();
     if (reached != before) samples.push_back(Microseconds(sentAt, reachedAt));
@@ -122,15 +92,11 @@ std::vector<double> InputToCallback(HWND button, bool click, int rounds) {
 
 int main() {
   QueryPerformanceFrequency(&frequency);
-  runtimeBlock.moduleInstance = GetModuleHandleA(nullptr);
+  PrepareToolkit();
   ProcedureFrame frame;
-  const char title[] = "Demo listbox with Colomns";
-  TextPushBytes(frame, title, sizeof title - 1);
-  HWND dialog = DialogCreate(frame, nullptr, -1, -1, 398, 317, 0x00C80880, 0);
-  TextPushEmpty(frame);
-  TextPushBytes(frame, "Cancel", 6);
-  HWND cancel = ControlAdd(frame, static_cast<uint32_t>(ControlKind::PushButton), dialog, IDCANCEL, nullptr, 300,
-                           290, 50, 20, 0, 0, NoteArrival);
+  HWND dialog = MakeDialog(frame, "Demo listbox with Colomns", -1, -1, 398, 317, 0x00C80880);
+  HWND cancel =
+      MakeControl(frame, ControlKind::PushButton, dialog, IDCANCEL, "Cancel", 300, 290, 50, 20, 0, 0, NoteArrival);
   DialogShowModeless(dialog, nullptr, nullptr);
   SetForegroundWindow(dialog);
   for (int i = 0; i < 200; ++i) DialogPump();

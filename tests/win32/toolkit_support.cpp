@@ -60,6 +60,11 @@ void PumpFor(int ms) {
   while (static_cast<int>(GetTickCount() - start) < ms) DialogPump();
 }
 
+void Drain() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) DialogPump();
+}
+
 namespace {
 INPUT Key(WORD virtualKey, bool up) {
   INPUT input{};

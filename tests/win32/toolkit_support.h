@@ -27,6 +27,8 @@ HWND MakeControl(ProcedureFrame& frame, ControlKind kind, DialogHandle dialog, C
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
 // Runs DialogPump for about `ms` milliseconds.
 void PumpFor(int ms);
+// Runs DialogPump while messages are queued.
+void Drain();
 
 // Real platform input.
 void PressKey(WORD virtualKey);
