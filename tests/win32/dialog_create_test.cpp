@@ -36,33 +36,6 @@ TEST_F(DialogCreateTest, CreatesHiddenCountedDialogAndConsumesTheTitle) {
   EXPECT_EQ(0, runtimeBlock.liveDialogCount);
 }
 
-TEST_F(DialogCreateTest, CaptionFollowsTheTitleRules) {
-  struct Case {
-    std::string title;
-    std::string caption;
-  };
-  const Case cases[] = {
-      {"", " "},
-      {"Plain", "Plain"},
-      {std::string(300, 'q'), std::string(256, 'q')},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.title.size());
-    HWND dialog = MakeDialog(frame, c.title);
-    ASSERT_NE(nullptr, dialog);
-    EXPECT_EQ(c.caption, Caption(dialog));
-    DestroyWindow(dialog);
-  }
-  EXPECT_EQ(0, runtimeBlock.liveDialogCount);
-}
-
-TEST_F(DialogCreateTest, VisibleAndSystemModalStylesAreDropped) {
-  HWND dialog = MakeDialog(frame, "t", 10, 10, 100, 60, WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SYSMODAL);
-  ASSERT_NE(nullptr, dialog);
-  EXPECT_FALSE(IsWindowVisible(dialog));
-  EXPECT_EQ(0u, static_cast<uint32_t>(GetWindowLongA(dialog, GWL_EXSTYLE)) & WS_EX_TOPMOST);
-}
-
 TEST_F(DialogCreateTest, MinusOneCentresTheDialog) {
   HWND dialog = MakeDialog(frame, "centred", -1, 40, 200, 100, WS_POPUP | WS_CAPTION);
   ASSERT_NE(nullptr, dialog);

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr WORD kButtonId = 10;
-constexpr WORD kMenuItemId = 50;
 
 class DialogProcedureTest : public ToolkitTest {
  protected:
@@ -18,8 +17,8 @@ class DialogProcedureTest : public ToolkitTest {
   void ShowDialogWithButton(DialogCallback buttonCallback, ControlId buttonId = kButtonId) {
     dialog = MakeDialog(frame, "routing", 20, 20, 160, 90, WS_POPUP | WS_CAPTION | WS_SYSMENU);
     ASSERT_NE(nullptr, dialog);
-    button = MakeControl(frame, ControlKind::PushButton, dialog, buttonId, "Press", 10, 10, 60, 20, 0, 0,
-                         buttonCallback);
+    button =
+        MakeControl(frame, ControlKind::PushButton, dialog, buttonId, "Press", 10, 10, 60, 20, 0, 0, buttonCallback);
     ASSERT_NE(nullptr, button);
     DialogShowModeless(dialog, RecordingDialogCallback, &result);
     ASSERT_TRUE(BringToFront(dialog));
@@ -41,12 +40,6 @@ class DialogProcedureTest : public ToolkitTest {
     PumpFor(50);
   }
 
-  void ClickMenuItem() {
-    RECT rect{};
-    ASSERT_TRUE(GetMenuItemRect(dialog, GetMenu(dialog), 0, &rect));
-    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-  }
-
   HWND dialog = nullptr;
   HWND button = nullptr;
   int32_t result = -100;
@@ -57,22 +50,24 @@ WPARAM Clicked(WORD id) { return MAKEWPARAM(id, BN_CLICKED); }
 
 }  // namespace
 
-TEST_F(DialogProcedureTest, ControlCallbackAnsweringZeroPassesTheCommandOn) {
-  ShowDialogWithButton(RecordingControlCallback);
-  ClickAt(CentreOf(button));
-  ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::DialogCallback, WM_COMMAND) > 0; }));
-  EXPECT_SEQUENCE({Seer::ControlCallback, WM_COMMAND, kWParam | kLParam, Clicked(kButtonId), (LPARAM)button},
-                  {Seer::DialogCallback, WM_COMMAND, kWParam | kLParam, Clicked(kButtonId), (LPARAM)button});
-  for (const SeenMessage& seen : Log()) EXPECT_EQ(dialog, seen.window) << "callbacks receive the dialog";
-}
-
-TEST_F(DialogProcedureTest, ControlCallbackAnsweringNonzeroEndsTheRouting) {
-  SetReactions({{Seer::ControlCallback, WM_COMMAND, 1, nullptr, 0}});
-  ShowDialogWithButton(RecordingControlCallback);
-  ClickAt(CentreOf(button));
-  ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::ControlCallback, WM_COMMAND) > 0; }));
-  PumpFor(50);
-  EXPECT_SEQUENCE({Seer::ControlCallback, WM_COMMAND, kWParam, Clicked(kButtonId), 0});
+TEST_F(DialogProcedureTest, ControlCallbackAnsweringZeroPassesTheCommandOnNonzeroEndsIt) {
+  for (const int32_t answer : {0, 1}) {
+    SCOPED_TRACE(answer);
+    SetReactions({{Seer::ControlCallback, WM_COMMAND, answer, nullptr, 0}});
+    ShowDialogWithButton(RecordingControlCallback);
+    ClickAt(CentreOf(button));
+    ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::ControlCallback, WM_COMMAND) > 0; }));
+    PumpFor(50);
+    const ExpectedMessage toControl{Seer::ControlCallback, WM_COMMAND, kWParam | kLParam, Clicked(kButtonId),
+                                    (LPARAM)button};
+    if (answer == 0)
+      EXPECT_SEQUENCE(toControl,
+                      {Seer::DialogCallback, WM_COMMAND, kWParam | kLParam, Clicked(kButtonId), (LPARAM)button});
+    else
+      EXPECT_SEQUENCE(toControl);
+    for (const SeenMessage& seen : Log()) EXPECT_EQ(dialog, seen.window) << "callbacks receive the dialog";
+    DialogEnd(dialog, 0);
+  }
 }
 
 TEST_F(DialogProcedureTest, ControlWithoutCallbackNeverConsultsTheMenu) {
@@ -83,29 +78,6 @@ TEST_F(DialogProcedureTest, ControlWithoutCallbackNeverConsultsTheMenu) {
   ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::DialogCallback, WM_COMMAND) > 0; }));
   PumpFor(50);
   EXPECT_SEQUENCE({Seer::DialogCallback, WM_COMMAND, kWParam, Clicked(kButtonId), 0});
-}
-
-TEST_F(DialogProcedureTest, MenuCommandReachesTheItemCallbackThenTheDialog) {
-  struct Case {
-    int32_t menuAnswer;
-    bool dialogSeesIt;
-  };
-  for (const Case c : {Case{0, true}, Case{1, false}}) {
-    SCOPED_TRACE(c.menuAnswer);
-    SetReactions({{Seer::MenuCallback, WM_COMMAND, c.menuAnswer, nullptr, 0}});
-    ShowDialogWithButton(RecordingControlCallback);
-    AttachMenu(kMenuItemId);
-    ClearLog();
-    ClickMenuItem();
-    ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::MenuCallback, WM_COMMAND) > 0; }));
-    PumpFor(50);
-    if (c.dialogSeesIt)
-      EXPECT_SEQUENCE({Seer::MenuCallback, WM_COMMAND, kWParam | kLParam, kMenuItemId, 0},
-                      {Seer::DialogCallback, WM_COMMAND, kWParam | kLParam, kMenuItemId, 0});
-    else
-      EXPECT_SEQUENCE({Seer::MenuCallback, WM_COMMAND, kWParam | kLParam, kMenuItemId, 0});
-    DialogEnd(dialog, 0);
-  }
 }
 
 TEST_F(DialogProcedureTest, IdentifierAboveSixteenBitsNeverReachesItsCallback) {
@@ -201,14 +173,13 @@ TEST_F(DialogProcedureTest, DialogEndClosesEnablesTheOwnerStoresThenDestroys) {
   EnableWindow(owner, FALSE);
   PumpFor(30);
   observed = {owner, &result, -1, 0, -1, 0, 0};
-  SetReactions({{Seer::DialogCallback, WM_CLOSE, 0, ObserveClose, 0},
-                {Seer::DialogCallback, WM_DESTROY, 0, ObserveDestroy, 0}});
+  SetReactions(
+      {{Seer::DialogCallback, WM_CLOSE, 0, ObserveClose, 0}, {Seer::DialogCallback, WM_DESTROY, 0, ObserveDestroy, 0}});
   ClearLog();
 
   DialogEnd(dialog, 42);
 
-  EXPECT_SEQUENCE({Seer::DialogCallback, WM_CLOSE, kWParam | kLParam, 0, 0},
-                  {Seer::Owner, WM_ENABLE, kWParam, TRUE, 0},
+  EXPECT_SEQUENCE({Seer::DialogCallback, WM_CLOSE, kWParam | kLParam, 0, 0}, {Seer::Owner, WM_ENABLE, kWParam, TRUE, 0},
                   {Seer::DialogCallback, WM_DESTROY, kAnyParams, 0, 0});
   EXPECT_FALSE(observed.ownerEnabledAtClose);
   EXPECT_EQ(-100, observed.resultAtClose);
