@@ -115,11 +115,6 @@ TEST_F(GeometryTest, ControlSizeAndLocationInTheDialogsUnits) {
   EXPECT_PAIR(size.x, size.y, WindowGetSize(dialog, 9));
   EXPECT_PAIR(30, 20, WindowGetLocation(dialog, 9)) << "where it was put";
   EXPECT_PAIR(80, 14, WindowGetSize(dialog, 9));
-
-  WindowSetLocation(dialog, 9, 50, 60);
-  EXPECT_PAIR(50, 60, WindowGetLocation(dialog, 9));
-  WindowSetSize(dialog, 9, 40, 30);
-  EXPECT_PAIR(40, 30, WindowGetSize(dialog, 9));
 }
 
 TEST_F(GeometryTest, SetSizeNeverMovesSetLocationNeverResizes) {

@@ -6,7 +6,7 @@
 
 #include "tests/win32/list_view_support.h"
 
-TEST(ListViewWrappers, InsertFillCountAndClearRows) {
+TEST(ListViewWrappers, InsertFillCountAndClearRowsThenAnswerZeroOnceTheListIsGone) {
   HWND list = CreateReportList(3);
   ASSERT_NE(nullptr, list);
   EXPECT_EQ(0, LvmGetItemCount(list));
@@ -25,11 +25,8 @@ TEST(ListViewWrappers, InsertFillCountAndClearRows) {
 
   EXPECT_NE(0, LvmDeleteAllItems(list));
   EXPECT_EQ(0, LvmGetItemCount(list));
-  DestroyWindow(list);
-}
 
-TEST(ListViewWrappers, AnswerZeroOnceTheListIsGone) {
-  HWND list = CreateReportList(3);
+  // Once the list is gone every wrapper answers zero.
   LVITEMA blank{};
   LvmInsertItemA(list, blank);
   DestroyWindow(list);
