@@ -67,18 +67,6 @@ std::string TextOfItem(HMENU menu, uint32_t item, uint32_t flags, bool* wasNull 
   return PopText(frame, wasNull);
 }
 
-TEST_F(MenusTest, CreateGivesBarOrPopup) {
-  MenuGuard bar{MenuCreate(0)};
-  MenuGuard popup{MenuCreate(1)};
-  ASSERT_TRUE(IsMenu(bar.menu));
-  ASSERT_TRUE(IsMenu(popup.menu));
-  const DialogHandle dialog = MakeDialog(frame, "menu bar");
-  EXPECT_TRUE(MenuAttach(dialog, bar.menu));
-  EXPECT_EQ(bar.menu, GetMenu(dialog));
-  EXPECT_TRUE(MenuRedrawBar(dialog));
-  bar.menu = nullptr;  // destroyed with the dialog
-}
-
 TEST_F(MenusTest, AddItemPositionsAreOneBasedAndZeroAppends) {
   MenuGuard menu{MenuCreate(1)};
   EXPECT_TRUE(Add(menu.menu, "second", 102, 0));
@@ -209,6 +197,7 @@ DialogHandle DialogWithMenuBar(ProcedureFrame& frame) {
   Add(bar, "&File", reinterpret_cast<uint32_t>(file), 0, kMenuItemOpensPopup);
   Add(bar, "&Go", kGoId, 0, 0, RecordingMenuCallback);
   EXPECT_TRUE(MenuAttach(dialog, bar));
+  EXPECT_EQ(bar, GetMenu(dialog));
   EXPECT_TRUE(MenuRedrawBar(dialog));
   DialogShowModeless(dialog, RecordingDialogCallback, nullptr);
   return dialog;
