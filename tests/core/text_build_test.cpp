@@ -53,22 +53,28 @@ TEST(TextRuns, RepeatBytesAndTexts) {
   EXPECT_EQ(nullptr, TextStackEntry(frame, 0).handle);
   TextDrop(frame);
 
-  TextPushOwned(frame, MakeText("ab"));
-  TextRepeat(frame, 3);
-  EXPECT_EQ("ababab", PopText(frame));
-  TextPushOwned(frame, MakeText("ab"));
-  TextRepeat(frame, 0);
-  EXPECT_EQ("", PopText(frame));
-  TextPushEmpty(frame);
-  TextRepeat(frame, 1000);
-  EXPECT_EQ("", PopText(frame));
-
-  TextPushOwned(frame, MakeText("xy"));
-  TextRepeatFirst(frame, 3);
-  EXPECT_EQ("xxx", PopText(frame));
-  TextPushEmpty(frame);
-  TextRepeatFirst(frame, 3);
-  EXPECT_EQ(std::string(3, '\0'), PopText(frame)) << "the first byte of an empty text is 0";
+  // Each operand is pushed, repeated, and the result compared.
+  struct Case {
+    const char* operand;  // nullptr: the empty string
+    void (*repeat)(ProcedureFrame&, uint32_t);
+    uint32_t count;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"ab", TextRepeat, 3, "ababab"},
+      {"ab", TextRepeat, 0, ""},
+      {nullptr, TextRepeat, 1000, ""},
+      {"xy", TextRepeatFirst, 3, "xxx"},
+      {nullptr, TextRepeatFirst, 3, std::string(3, '\0')},  // the first byte of an empty text is 0
+  };
+  for (const Case& c : cases) {
+    if (c.operand != nullptr)
+      TextPushOwned(frame, MakeText(c.operand));
+    else
+      TextPushEmpty(frame);
+    c.repeat(frame, c.count);
+    EXPECT_EQ(c.expected, PopText(frame)) << (c.operand ? c.operand : "(empty)") << " x" << c.count;
+  }
   EXPECT_EQ(0u, frame.errorWord);
 }
 
