@@ -1,5 +1,6 @@
 #include "controls/list_box.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/program_globals.h"
@@ -76,6 +77,9 @@ DynString LbGetText(HWND listBox, int32_t index) {
   if (length < 0) return nullptr;
   if (length > kItemTextLimit) return ItemTextOfLength(listBox, LB_GETTEXT, item, length);
   char* buffer = programGlobals.ItemTextBuffer;
-  if (SendPlain(listBox, LB_GETTEXT, item, buffer) < 0) return nullptr;
-  return ItemTextCopy(buffer, static_cast<uint32_t>(strnlen(buffer, kItemTextLimit)));
+  const LRESULT copied = SendPlain(listBox, LB_GETTEXT, item, buffer);
+  if (copied < 0) return nullptr;
+  // Up to the first zero byte, and never past what the control says it wrote: the
+  // bytes after it are an earlier item's.
+  return ItemTextCopy(buffer, static_cast<uint32_t>(strnlen(buffer, std::min(copied, kItemTextLimit))));
 }
