@@ -126,6 +126,16 @@ bool Zero(const unsigned char* bytes, size_t count) {
     if (bytes[i] != 0) return false;
   return true;
 }
+// A local LVITEMA as the wrappers build it: all zero but the fields they set.
+bool SameItem(const unsigned char* bytes, UINT state, UINT stateMask, int subItem, char* text, int capacity) {
+  LVITEMA expected{};
+  expected.state = state;
+  expected.stateMask = stateMask;
+  expected.iSubItem = subItem;
+  expected.pszText = text;
+  expected.cchTextMax = capacity;
+  return std::memcmp(bytes, &expected, sizeof expected) == 0;
+}
 #define SEEN_TEXT(text) Seen{sizeof text, [](const unsigned char* b) { return std::memcmp(b, text, sizeof text) == 0; }}
 
 // Runs a wrapper and turns what it gives into one value: its result, kNoResult
@@ -216,30 +226,13 @@ const WireRow kWireRows[] = {
     W(ListView, LvmGetOrigin(w, r.point), LVM_GETORIGIN, 0, &r.point, AsIs),
     W(ListView, LvmUpdate(w, 9), LVM_UPDATE, 9, 0, AsIs),
     W(ListView, LvmSetItemState(w, 2, 0x2003, 0xF00F), LVM_SETITEMSTATE, 2, kSomeAddress, None,
-      Seen{sizeof(LVITEMA), [](const unsigned char* b) {
-             const LVITEMA item = As<LVITEMA>(b);
-             LVITEMA expected{};
-             expected.state = 0x2003;
-             expected.stateMask = 0xF00F;
-             return std::memcmp(&item, &expected, sizeof item) == 0;
-           }}),
+      Seen{sizeof(LVITEMA), [](const unsigned char* b) { return SameItem(b, 0x2003, 0xF00F, 0, nullptr, 0); }}),
     W(ListView, LvmGetItemState(w, 3, LVIS_FOCUSED), LVM_GETITEMSTATE, 3, LVIS_FOCUSED, AsIs),
     W(ListView, LvmGetItemState(w, 4), LVM_GETITEMSTATE, 4, 0xFFFFF000u, AsIs),
     W(ListView, LvmGetItemTextA(w, 5, 2, r.buffer, 32), LVM_GETITEMTEXTA, 5, kSomeAddress, None,
-      Seen{sizeof(LVITEMA), [](const unsigned char* b) {
-             LVITEMA expected{};
-             expected.iSubItem = 2;
-             expected.pszText = r.buffer;
-             expected.cchTextMax = 32;
-             return std::memcmp(b, &expected, sizeof expected) == 0;
-           }}),
+      Seen{sizeof(LVITEMA), [](const unsigned char* b) { return SameItem(b, 0, 0, 2, r.buffer, 32); }}),
     W(ListView, LvmSetItemTextA(w, 6, 3, r.buffer), LVM_SETITEMTEXTA, 6, kSomeAddress, None,
-      Seen{sizeof(LVITEMA), [](const unsigned char* b) {
-             LVITEMA expected{};
-             expected.iSubItem = 3;
-             expected.pszText = r.buffer;
-             return std::memcmp(b, &expected, sizeof expected) == 0;
-           }}),
+      Seen{sizeof(LVITEMA), [](const unsigned char* b) { return SameItem(b, 0, 0, 3, r.buffer, 0); }}),
     W(ListView, LvmSetItemCount(w, 500), LVM_SETITEMCOUNT, 500, 0, None),
     W(ListView, LvmSetItemCount(w, 600, LVSICF_NOSCROLL), LVM_SETITEMCOUNT, 600, LVSICF_NOSCROLL, None),
     W(ListView, LvmSortItems(w, CompareNothing, kAnswer), LVM_SORTITEMS, kAnswer, CompareNothing, AsIs),
