@@ -16,7 +16,7 @@ constexpr int kColumns = 6;
 void AddRow(const DynString* column0, const DynString* column1, const DynString* column2, const DynString* column3,
             const DynString* column4, const DynString* column5) {
   LVITEMA row{};
-  const int32_t index = LvmInsertItemA(programGlobals.MainList, row);
+  const auto index = static_cast<int32_t>(LvmInsertItemA(programGlobals.MainList, row));
   const DynString* cells[kColumns] = {column0, column1, column2, column3, column4, column5};
   for (int column = 0; column < kColumns; ++column)
     LvmSetItemTextA(programGlobals.MainList, index, column, TextPointer(cells[column]));
