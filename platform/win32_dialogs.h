@@ -47,6 +47,12 @@ inline HANDLE LoadImage(HINSTANCE instance, const char* name, UINT type, int wid
 }
 inline BOOL DeleteObject(HGDIOBJ object) { return ::DeleteObject(object); }
 
+inline BOOL SetProp(HWND window, const char* name, HANDLE data) { return ::SetPropA(window, name, data); }
+inline HANDLE RemoveProp(HWND window, const char* name) { return ::RemovePropA(window, name); }
+inline BOOL EnumChildWindows(HWND parent, WNDENUMPROC procedure, LPARAM value) {
+  return ::EnumChildWindows(parent, procedure, value);
+}
+
 inline BOOL EnableWindow(HWND window, BOOL enable) { return ::EnableWindow(window, enable); }
 inline BOOL ShowWindow(HWND window, int command) { return ::ShowWindow(window, command); }
 inline HWND SetFocus(HWND window) { return ::SetFocus(window); }
