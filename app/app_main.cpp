@@ -4,6 +4,7 @@
 
 #include "app/demo_literals.h"
 #include "app/program_globals.h"
+#include "app/row_texts.h"
 #include "app/rows.h"
 #include "controls/list_view.h"
 #include "dialogs/control_add.h"
@@ -14,9 +15,7 @@
 #include "platform/win32_messages.h"
 #include "runtime/message_box.h"
 #include "runtime/startup.h"
-#include "text/mask_format.h"
 #include "text/number_companions.h"
-#include "text/number_to_text.h"
 #include "text/text_core.h"
 #include "text/text_store.h"
 
@@ -89,29 +88,14 @@ void InsertColumns(ProcedureFrame& frame) {
 }
 
 void AddNumberedRow(ProcedureFrame& frame, int32_t n) {
-  DynString cells[6] = {};
-  // The sixth cell is evaluated first and the label, the first cell, last.
-  constexpr DemoLiteralId kPlainCells[] = {kCell6, kCell5, kCell4, kCell3, kCell2};
-  for (int k = 0; k < 5; ++k) {
-    TextPushLiteral(frame, DemoLiteral(kPlainCells[k]));
-    TextPassRef(frame, &cells[5 - k]);
-  }
-  TextPushLiteral(frame, DemoLiteral(kRowPrefix));
-  TextPushLiteral(frame, DemoLiteral(kRowNumberMask));
-  NumberFormatMask(frame, NumberLoadInt32(frame, n));
-  TextConcat(frame);
-  TextPushLiteral(frame, DemoLiteral(kRowSuffix));
-  TextConcat(frame);
-  TextPassRef(frame, &cells[0]);
-
+  DynString cells[kRowCells] = {};
+  BuildRowCells(frame, n, cells);
   AddRow(&cells[0], &cells[1], &cells[2], &cells[3], &cells[4], &cells[5]);
   for (DynString cell : cells) TextRelease(cell);
 }
 
 void ReportRowCount(ProcedureFrame& frame) {
-  TextPushLiteral(frame, DemoLiteral(kCountMessage));
-  NumberToText(frame, NumberLoadInt32(frame, LvmGetItemCount(programGlobals.MainList)));
-  TextConcat(frame);
+  PushCountMessage(frame, LvmGetItemCount(programGlobals.MainList));
   TextPushEmpty(frame);
   MessageBoxShow(frame, MB_OK);
 }

@@ -90,6 +90,7 @@ HWND CreateControl(uint32_t kind, HWND dialog, ControlId id, const char* classNa
   HWND control = platform::CreateWindowEx(exStyle, className, text, style, box.x, box.y, box.width, box.height,
                                           dialog, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
                                           static_cast<HINSTANCE>(runtimeBlock.moduleInstance), nullptr);
+  if (rule.traits & kStaticPicture) AdoptOwnBitmap(control);
   platform::SendMessage(control, WM_SETFONT, reinterpret_cast<WPARAM>(runtimeBlock.dialogFont), TRUE);
   SetCallbackSlot(control, callback);
   AddInitialItems(control, items, (rule.traits & kComboItems) ? CB_ADDSTRING : LB_ADDSTRING);

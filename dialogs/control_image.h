@@ -1,6 +1,11 @@
 #pragma once
 // Giving a picture control or picture button the image its name names in the
 // module: a bitmap when there is one, else an icon, else no image at all.
+//
+// Controls never delete the images they are given, and the system shares only
+// icons: every bitmap a toolkit control holds is the toolkit's to delete. The
+// control keeps it in a window property until it gets another image or is
+// destroyed through the toolkit.
 #include <cstdint>
 
 #include "platform/win32_api.h"
@@ -15,3 +20,12 @@ void ControlAttachImage(HWND control, const char* name, uint32_t mode, int32_t w
 
 // True when the module holds a bitmap of that name.
 bool ModuleHasBitmap(const char* name);
+
+// A picture control loads the bitmap its text names by itself and never deletes
+// it: the toolkit takes it over right after creating the control.
+void AdoptOwnBitmap(HWND control);
+// Deletes the bitmap the toolkit gave `control`, if any, taking it out first so
+// that the control never draws a deleted one. For a control about to be destroyed.
+void ReleaseControlImage(HWND control);
+// The same for every child window of `dialog`.
+void ReleaseControlImages(HWND dialog);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/consumed_text.h"
+#include "dialogs/control_image.h"
 #include "dialogs/window_slots.h"
 #include "platform/win32_controls.h"
 #include "text/text_core.h"
@@ -56,7 +57,9 @@ void ControlSetFocus(DialogHandle dialog, ControlId id) {
 
 void ControlKill(DialogHandle dialog, ControlId id) {
   const HWND control = ControlHandle(dialog, id);
-  if (control != nullptr) platform::DestroyWindow(control);
+  if (control == nullptr) return;
+  ReleaseControlImage(control);
+  platform::DestroyWindow(control);
 }
 
 LRESULT CheckGet(DialogHandle dialog, ControlId id) { return ControlSend(ControlHandle(dialog, id), BM_GETCHECK, 0, 0); }

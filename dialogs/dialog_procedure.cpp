@@ -1,5 +1,6 @@
 #include "dialogs/dialog_procedure.h"
 
+#include "dialogs/control_image.h"
 #include "dialogs/window_slots.h"
 #include "platform/win32_dialogs.h"
 #include "runtime/runtime_block.h"
@@ -45,9 +46,7 @@ INT_PTR DefaultHandling(HWND dialog, UINT message, WPARAM wParam) {
   }
 }
 
-}  // namespace
-
-INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR Route(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) ++runtimeBlock.liveDialogCount;
 
   if (message == WM_ACTIVATE) {
@@ -70,4 +69,14 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 
   if (const int32_t handled = Call(CallbackSlot(dialog), dialog, message, wParam, lParam)) return handled;
   return DefaultHandling(dialog, message, wParam);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  const INT_PTR answer = Route(dialog, message, wParam, lParam);
+  // The controls still exist while their dialog gets WM_DESTROY, and the bitmaps
+  // the toolkit gave them would outlive them.
+  if (message == WM_DESTROY) ReleaseControlImages(dialog);
+  return answer;
 }

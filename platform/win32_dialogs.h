@@ -4,17 +4,20 @@
 #include <cstdint>
 
 #include "platform/win32_api.h"
+#include "platform/resource_counts.h"
 #include "platform/win32_messages.h"
 
 namespace platform {
 
 inline HWND CreateDialogIndirectParam(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent,
                                       DLGPROC procedure, LPARAM initValue) {
-  return ::CreateDialogIndirectParamA(instance, dialogTemplate, parent, procedure, initValue);
+  return detail::Remembered(ResourceKind::Window,
+                            ::CreateDialogIndirectParamA(instance, dialogTemplate, parent, procedure, initValue));
 }
 inline HWND CreateWindowEx(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
                            int width, int height, HWND parent, HMENU idOrMenu, HINSTANCE instance, void* param) {
-  return ::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, idOrMenu, instance, param);
+  return detail::Remembered(ResourceKind::Window, ::CreateWindowExA(exStyle, className, text, style, x, y, width,
+                                                                    height, parent, idOrMenu, instance, param));
 }
 inline BOOL DestroyWindow(HWND window) { return ::DestroyWindow(window); }
 inline BOOL IsWindow(HWND window) { return ::IsWindow(window); }
@@ -36,8 +39,18 @@ constexpr UINT kMenuItemInfoSize = offsetof(MENUITEMINFOA, hbmpItem);
 inline BOOL GetMenuItemInfo(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* info) {
   return ::GetMenuItemInfoA(menu, item, byPosition, info);
 }
+// Bitmaps are the loader's to delete, whatever the flags say: the system shares
+// only icons and cursors. Shared icons and cursors belong to the system.
 inline HANDLE LoadImage(HINSTANCE instance, const char* name, UINT type, int width, int height, UINT flags) {
-  return ::LoadImageA(instance, name, type, width, height, flags);
+  HANDLE image = ::LoadImageA(instance, name, type, width, height, flags);
+  return type == IMAGE_BITMAP ? detail::Remembered(ResourceKind::GdiObject, image) : image;
+}
+inline BOOL DeleteObject(HGDIOBJ object) { return ::DeleteObject(object); }
+
+inline BOOL SetProp(HWND window, const char* name, HANDLE data) { return ::SetPropA(window, name, data); }
+inline HANDLE RemoveProp(HWND window, const char* name) { return ::RemovePropA(window, name); }
+inline BOOL EnumChildWindows(HWND parent, WNDENUMPROC procedure, LPARAM value) {
+  return ::EnumChildWindows(parent, procedure, value);
 }
 
 inline BOOL EnableWindow(HWND window, BOOL enable) { return ::EnableWindow(window, enable); }

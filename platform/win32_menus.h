@@ -5,8 +5,9 @@
 
 namespace platform {
 
-inline HMENU CreateMenu() { return ::CreateMenu(); }
-inline HMENU CreatePopupMenu() { return ::CreatePopupMenu(); }
+inline HMENU CreateMenu() { return detail::Remembered(ResourceKind::Menu, ::CreateMenu()); }
+inline HMENU CreatePopupMenu() { return detail::Remembered(ResourceKind::Menu, ::CreatePopupMenu()); }
+inline BOOL DestroyMenu(HMENU menu) { return ::DestroyMenu(menu); }
 inline BOOL InsertMenuItem(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFOA* info) {
   return ::InsertMenuItemA(menu, item, byPosition, info);
 }

@@ -34,7 +34,9 @@ char* StringStorageAlloc(uint32_t length) {
 }
 
 void StringStorageFree(char* bytes) {
-  if (bytes != nullptr) std::free(bytes - sizeof(uint32_t));
+  if (bytes == nullptr) return;
+  std::free(bytes - sizeof(uint32_t));
+  detail::CountStringFreed();
 }
 
 void* MemoryBlockAlloc(uint32_t size) {
@@ -54,6 +56,7 @@ void* MemoryBlockAlloc(uint32_t size) {
 bool MemoryBlockFree(void* block) {
   if (block == nullptr) return false;
   std::free(block);
+  detail::CountBlockFreed();
   return true;
 }
 

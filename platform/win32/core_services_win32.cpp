@@ -25,7 +25,9 @@ char* StringStorageAlloc(uint32_t length) {
 }
 
 void StringStorageFree(char* bytes) {
-  if (bytes != nullptr) ::SysFreeString(reinterpret_cast<BSTR>(bytes));
+  if (bytes == nullptr) return;
+  ::SysFreeString(reinterpret_cast<BSTR>(bytes));
+  detail::CountStringFreed();
 }
 
 void* MemoryBlockAlloc(uint32_t size) {
@@ -43,7 +45,9 @@ void* MemoryBlockAlloc(uint32_t size) {
 }
 
 bool MemoryBlockFree(void* block) {
-  return ::GlobalFree(reinterpret_cast<HGLOBAL>(block)) == nullptr;
+  if (::GlobalFree(reinterpret_cast<HGLOBAL>(block)) != nullptr) return false;
+  if (block != nullptr) detail::CountBlockFreed();
+  return true;
 }
 
 void SleepMs(uint32_t milliseconds) { ::Sleep(milliseconds); }

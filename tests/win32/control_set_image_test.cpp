@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "dialogs/control_image.h"
+#include "dialogs/control_ops.h"
 #include "dialogs/control_set_image.h"
 #include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
@@ -118,6 +122,41 @@ TEST_F(ControlSetImageTest, UnknownNameHandsOverANullIcon) {
   EXPECT_EQ(static_cast<UINT>(STM_SETIMAGE), seen[0].message);
   EXPECT_EQ(static_cast<WPARAM>(IMAGE_ICON), seen[0].wParam);
   EXPECT_EQ(0, seen[0].lParam);
+}
+
+// Controls never delete the images they are given: the toolkit deletes each bitmap
+// a control of its got, once it is replaced or its control goes, and only then.
+TEST_F(ControlSetImageTest, BitmapsAreDeletedWhenReplacedOrWhenTheirControlGoes) {
+  struct Held {
+    ControlId id;
+    UINT getImage;
+    HGDIOBJ bitmap;
+  };
+  const DialogHandle dialog = MakeDialog(frame, "owned");
+  const ControlKind kinds[] = {ControlKind::ScaledPicture, ControlKind::Picture, ControlKind::PictureButton};
+  std::vector<Held> held;
+  for (ControlKind kind : kinds) {
+    const auto index = static_cast<int32_t>(held.size());
+    const ControlId id = kId + index;
+    const HWND control = MakeControl(frame, kind, dialog, id, "TESTBITMAP", 4, 4 + 32 * index, 40, 30);
+    const UINT getImage = kind == ControlKind::PictureButton ? BM_GETIMAGE : STM_GETIMAGE;
+    held.push_back({id, getImage, reinterpret_cast<HGDIOBJ>(SendMessageA(control, getImage, IMAGE_BITMAP, 0))});
+    ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(held.back().bitmap)) << "kind " << static_cast<int>(kind);
+  }
+
+  PushText(frame, "TESTICON");
+  ControlSetImage(frame, dialog, held[0].id, kImageScaled);
+  EXPECT_EQ(0u, GetObjectType(held[0].bitmap)) << "a bitmap replaced by an icon";
+  PushText(frame, "TESTBITMAP");
+  ControlSetImage(frame, dialog, held[1].id, 0);
+  EXPECT_EQ(0u, GetObjectType(held[1].bitmap)) << "the bitmap the control loaded by itself, replaced";
+  held[1].bitmap = reinterpret_cast<HGDIOBJ>(SendMessageA(GetDlgItem(dialog, held[1].id), STM_GETIMAGE, IMAGE_BITMAP, 0));
+  EXPECT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(held[1].bitmap)) << "the new one lives";
+
+  ControlKill(dialog, held[2].id);
+  EXPECT_EQ(0u, GetObjectType(held[2].bitmap)) << "a killed control's bitmap";
+  DestroyWindow(dialog);
+  EXPECT_EQ(0u, GetObjectType(held[1].bitmap)) << "the bitmaps of a destroyed dialog's controls";
 }
 
 TEST_F(ControlSetImageTest, MissingControlStillConsumesTheName) {
