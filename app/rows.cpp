@@ -23,10 +23,12 @@ void AddRow(const DynString* column0, const DynString* column1, const DynString*
 }
 
 int32_t PauseSlices(int32_t milliseconds) {
-  // Rounded to nearest; an integer never falls on a half of 25.
-  const int32_t magnitude = milliseconds < 0 ? -milliseconds : milliseconds;
-  const int32_t slices = (magnitude + kSliceDivisor / 2) / kSliceDivisor;
-  return milliseconds < 0 ? -slices : slices;
+  // Rounded to nearest; an integer never falls on a half of 25. Worked in 64 bits,
+  // where the magnitude of the most negative time and the rounding both fit.
+  const int64_t time = milliseconds;
+  const int64_t magnitude = time < 0 ? -time : time;
+  const int64_t slices = (magnitude + kSliceDivisor / 2) / kSliceDivisor;
+  return static_cast<int32_t>(time < 0 ? -slices : slices);
 }
 
 void PauseMs(const int32_t& milliseconds) {

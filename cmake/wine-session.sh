@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Runs Windows test programs under Wine for ctest, on a private X server.
 #   wine-session.sh run PROGRAM [ARGS...]   start the session if needed, run PROGRAM
-#   wine-session.sh stop                    end the session's wineserver and X server
-#   wine-session.sh env                     print the session's environment for a shell
+#   wine-session.sh can-run PROGRAM         exit 0 when this machine can run PROGRAM's
+#                                           word size; otherwise say why and exit 1
+#   wine-session.sh stop PATH               end the session's wineserver and X server
+#   wine-session.sh env PROGRAM             print the session's environment for a shell
 # The session lives in WINE_SESSION_DIR (default: ./wine-session of the current
 # build tree, found from the program's path): a Wine prefix with the X11 driver
 # settings a window-manager-less display needs, an Xvfb and a persistent wineserver.
+# Each build tree has its own prefix: 32-bit programs run in a 32-bit prefix through
+# the wine launcher, 64-bit programs in a 64-bit one through Wine's 64-bit loader.
 set -u
+
+loader64=/usr/lib/wine/wine64
+loader32=/usr/lib/wine/wine
 
 session_dir() {
   if [ -n "${WINE_SESSION_DIR:-}" ]; then echo "$WINE_SESSION_DIR"; return; fi
@@ -15,6 +22,40 @@ session_dir() {
   while [ "$dir" != "/" ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
   [ "$dir" = "/" ] && dir=$(pwd)
   echo "$dir/wine-session"
+}
+
+# 32 or 64: the word size of a PE program, from the machine field of its header.
+program_bits() {
+  local offset machine
+  offset=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ') || return 1
+  [ -n "$offset" ] || return 1
+  machine=$(od -An -tx2 -j$((offset + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')
+  case "$machine" in
+    8664) echo 64 ;;
+    014c) echo 32 ;;
+    *) return 1 ;;
+  esac
+}
+
+# Some kernels have their 32-bit emulation off, and there Wine's 32-bit loader, an
+# i386 Linux program, cannot start at all. Asked once per session and kept.
+can_run_bits() {
+  local bits=$1 dir=$2 loader cache
+  [ "$bits" = 64 ] && loader=$loader64 || loader=$loader32
+  mkdir -p "$dir"
+  cache=$dir/can-run-$bits
+  if [ ! -f "$cache" ]; then
+    if "$loader" --version >/dev/null 2>&1; then echo yes >"$cache"; else echo no >"$cache"; fi
+  fi
+  [ "$(cat "$cache")" = yes ]
+}
+
+why_not() {
+  if [ "$1" = 32 ]; then
+    echo "this machine cannot run 32-bit programs"
+  else
+    echo "Wine's 64-bit loader cannot start here"
+  fi
 }
 
 # True when the process whose id the file holds is running.
@@ -49,14 +90,29 @@ start_display() {
   exit 1
 }
 
+# The loader a program of this word size starts with. The wine launcher picks the
+# 32-bit loader whenever it is installed, even where it cannot start, so 64-bit
+# programs go to the 64-bit loader directly.
+use_loader() {
+  if [ "$1" = 64 ]; then
+    export WINEARCH=win64 WINELOADER=$loader64
+    wine=$loader64
+  else
+    export WINEARCH=win32
+    unset WINELOADER
+    wine=wine
+  fi
+}
+
 prepare() {
-  local dir=$1
+  local dir=$1 bits=$2
   mkdir -p "$dir"
   # Everything started while the lock is held gets 9>&-: a service that kept the
   # descriptor would keep the lock after this script has ended.
   exec 9>"$dir/lock"
   flock 9
-  export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  use_loader "$bits"
   if [ -z "${DISPLAY:-}" ] || [ -n "${WINE_SESSION_PRIVATE_DISPLAY:-}" ]; then
     DISPLAY=$(start_display "$dir")
     export DISPLAY
@@ -65,9 +121,9 @@ prepare() {
     # Setting up waits for the wineserver to end, so no persistent one may run.
     wineserver -k 2>/dev/null
     rm -f "$dir/wineserver.pid"
-    wineboot -i >/dev/null 2>&1 9>&-
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 9>&-
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 9>&-
+    "$wine" wineboot -i >/dev/null 2>&1 9>&-
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 9>&-
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 9>&-
     wineserver -w
     # The 32-bit Wine does not find the TrueType fonts of the fonts-wine package
     # where that package puts them; without Marlett the caption buttons draw as
@@ -80,7 +136,7 @@ prepare() {
     echo $! >"$dir/wineserver.pid"
     # Start the prefix's background services now, with no terminal: started by a
     # test program they would inherit its output and keep ctest waiting for it.
-    wineboot </dev/null >/dev/null 2>&1 9>&-
+    "$wine" wineboot </dev/null >/dev/null 2>&1 9>&-
   fi
   flock -u 9
   exec 9>&-
@@ -90,14 +146,24 @@ command=${1:-}
 shift || true
 case "$command" in
   run)
-    dir=$(session_dir "${1:-.}")
-    prepare "$dir"
-    exec wine "$@"
+    bits=$(program_bits "${1:-}") || { echo "wine-session: not a Windows program: ${1:-}" >&2; exit 2; }
+    dir=$(session_dir "$1")
+    can_run_bits "$bits" "$dir" || { echo "wine-session: $(why_not "$bits")" >&2; exit 1; }
+    prepare "$dir" "$bits"
+    exec "$wine" "$@"
+    ;;
+  can-run)
+    bits=$(program_bits "${1:-}") || { echo "not a Windows program: ${1:-}"; exit 2; }
+    can_run_bits "$bits" "$(session_dir "$1")" || { why_not "$bits"; exit 1; }
     ;;
   env)
-    dir=$(session_dir "${1:-.}")
-    prepare "$dir"
-    echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all DISPLAY='$DISPLAY'"
+    bits=$(program_bits "${1:-}") || { echo "wine-session: not a Windows program: ${1:-}" >&2; exit 2; }
+    dir=$(session_dir "$1")
+    can_run_bits "$bits" "$dir" || { echo "wine-session: $(why_not "$bits")" >&2; exit 1; }
+    prepare "$dir" "$bits"
+    echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEARCH='$WINEARCH' DISPLAY='$DISPLAY'"
+    [ "$bits" = 64 ] && echo "export WINELOADER='$WINELOADER'"
+    echo "wine() { '$wine' \"\$@\"; }"
     ;;
   stop)
     dir=$(session_dir "${1:-.}")
@@ -106,7 +172,7 @@ case "$command" in
     if [ -f "$dir/xvfb.pid" ]; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null; rm -f "$dir/xvfb.pid" "$dir/display"; fi
     ;;
   *)
-    echo "usage: wine-session.sh run PROGRAM [ARGS...] | env [PATH] | stop [PATH]" >&2
+    echo "usage: wine-session.sh run PROGRAM [ARGS...] | can-run PROGRAM | env PROGRAM | stop PATH" >&2
     exit 2
     ;;
 esac

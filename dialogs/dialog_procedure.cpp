@@ -6,9 +6,6 @@
 
 namespace {
 
-// MENUITEMINFOA as the item-data query knows it, without the later bitmap field.
-constexpr UINT kMenuItemInfoSize = 44;
-
 int32_t Call(DialogCallback callback, HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   return callback != nullptr ? callback(dialog, message, wParam, lParam) : 0;
 }
@@ -17,7 +14,7 @@ DialogCallback MenuItemCallback(HWND dialog, UINT id) {
   HMENU menu = platform::GetMenu(dialog);
   if (menu == nullptr) return nullptr;
   MENUITEMINFOA item{};
-  item.cbSize = kMenuItemInfoSize;
+  item.cbSize = platform::kMenuItemInfoSize;
   item.fMask = MIIM_DATA;
   if (!platform::GetMenuItemInfo(menu, id, FALSE, &item)) return nullptr;
   return reinterpret_cast<DialogCallback>(item.dwItemData);

@@ -8,14 +8,9 @@
 
 namespace {
 
-// The item record as every version of the system reads it: without the item
-// bitmap field that later versions appended.
-constexpr UINT kMenuItemInfoSize = 44;
-static_assert(offsetof(MENUITEMINFOA, hbmpItem) == kMenuItemInfoSize);
-
 MENUITEMINFOA ItemRecord(UINT mask) {
   MENUITEMINFOA record{};
-  record.cbSize = kMenuItemInfoSize;
+  record.cbSize = platform::kMenuItemInfoSize;
   record.fMask = mask;
   return record;
 }
@@ -33,7 +28,7 @@ HMENU MenuCreate(uint32_t popupFlag) {
   return popupFlag == 0 ? platform::CreateMenu() : platform::CreatePopupMenu();
 }
 
-BOOL MenuAddItem(ProcedureFrame& frame, HMENU menu, uint32_t identifierOrPopup, uint32_t state, int32_t position,
+BOOL MenuAddItem(ProcedureFrame& frame, HMENU menu, UINT_PTR identifierOrPopup, uint32_t state, int32_t position,
                  DialogCallback callback, uint32_t flags) {
   const ConsumedText taken = TakeTemporary(frame);
   const TextSpan text = taken.text;
@@ -50,7 +45,7 @@ BOOL MenuAddItem(ProcedureFrame& frame, HMENU menu, uint32_t identifierOrPopup, 
   if (flags & kMenuItemOpensPopup) {
     record.hSubMenu = reinterpret_cast<HMENU>(identifierOrPopup);
   } else {
-    record.wID = identifierOrPopup;
+    record.wID = static_cast<UINT>(identifierOrPopup);
   }
   record.dwItemData = reinterpret_cast<ULONG_PTR>(callback);
   // The system only reads the text of an item being inserted.

@@ -23,7 +23,7 @@ HMENU MenuCreate(uint32_t popupFlag);
 // `position` (0: after the last item), or before the item with that identifier
 // when the flags say so. The text "-" makes a separator, which keeps no
 // identifier, state or callback.
-BOOL MenuAddItem(ProcedureFrame& frame, HMENU menu, uint32_t identifierOrPopup, uint32_t state, int32_t position,
+BOOL MenuAddItem(ProcedureFrame& frame, HMENU menu, UINT_PTR identifierOrPopup, uint32_t state, int32_t position,
                  DialogCallback callback, uint32_t flags);
 BOOL MenuAttach(HWND window, HMENU menu);
 BOOL MenuRedrawBar(HWND window);

@@ -1,5 +1,6 @@
 #pragma once
 // What the dialog toolkit asks of the window system, one wrapper per call.
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/win32_api.h"
@@ -18,12 +19,20 @@ inline HWND CreateWindowEx(DWORD exStyle, const char* className, const char* tex
 inline BOOL DestroyWindow(HWND window) { return ::DestroyWindow(window); }
 inline BOOL IsWindow(HWND window) { return ::IsWindow(window); }
 
+// 32-bit window values: the style and the identifier.
 inline LONG GetWindowLong(HWND window, int index) { return ::GetWindowLongA(window, index); }
-inline LONG SetWindowLong(HWND window, int index, LONG value) { return ::SetWindowLongA(window, index, value); }
+// Pointer-sized window slots; in a 32-bit program these are the plain 32-bit slots.
+inline LONG_PTR GetWindowSlot(HWND window, int index) { return ::GetWindowLongPtrA(window, index); }
+inline LONG_PTR SetWindowSlot(HWND window, int index, LONG_PTR value) {
+  return ::SetWindowLongPtrA(window, index, value);
+}
 
 inline HWND GetDlgItem(HWND dialog, int id) { return ::GetDlgItem(dialog, id); }
 inline BOOL MapDialogRect(HWND dialog, RECT* rect) { return ::MapDialogRect(dialog, rect); }
 inline HMENU GetMenu(HWND window) { return ::GetMenu(window); }
+// The item record as every version of the system reads it: without the item
+// bitmap field that later versions appended.
+constexpr UINT kMenuItemInfoSize = offsetof(MENUITEMINFOA, hbmpItem);
 inline BOOL GetMenuItemInfo(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* info) {
   return ::GetMenuItemInfoA(menu, item, byPosition, info);
 }

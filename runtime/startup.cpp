@@ -10,7 +10,6 @@
 namespace {
 
 constexpr uint32_t kProcessAttach = 1;
-constexpr DWORD kStartupInfoSize = 68;
 constexpr const char* kFloatingPointKey = "HARDWARE\\DESCRIPTION\\System\\FloatingPointProcessor";
 
 ProcedureFrame* outermostFrame = nullptr;
@@ -37,7 +36,7 @@ void RecordImage(const ProgramImage& image) {
 int32_t ShowCommandFromStartupInfo() {
   STARTUPINFOA info;
   std::memset(&info, 0, sizeof info);
-  info.cb = kStartupInfoSize;
+  info.cb = sizeof info;
   info.dwFlags = 0;
   platform::GetStartupInfo(&info);
   return (info.dwFlags & STARTF_USESHOWWINDOW) ? static_cast<int32_t>(info.wShowWindow) : kShowDefault;

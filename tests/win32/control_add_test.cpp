@@ -160,7 +160,7 @@ TEST_F(ControlAddTest, PlacesTheControlByItsMappedEdgesAndGivesItFontAndCallback
   EXPECT_EQ(expected.right, actual.right);
   EXPECT_EQ(expected.bottom, actual.bottom);
   EXPECT_EQ(runtimeBlock.dialogFont, reinterpret_cast<void*>(SendMessageA(control, WM_GETFONT, 0, 0)));
-  EXPECT_EQ(reinterpret_cast<LONG>(NoOpCallback), GetWindowLongA(control, GWL_USERDATA));
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(NoOpCallback), GetWindowLongPtrA(control, GWLP_USERDATA));
   EXPECT_EQ(2, GetDlgCtrlID(control));
   EXPECT_NE(static_cast<LRESULT>(MAKELONG(2, DC_HASDEFID)), SendMessageA(dialog, DM_GETDEFID, 0, 0))
       << "a plain push button does not become the default";
@@ -168,7 +168,7 @@ TEST_F(ControlAddTest, PlacesTheControlByItsMappedEdgesAndGivesItFontAndCallback
   HWND custom = MakeControl(frame, ControlKind::Custom, dialog, 20, "", 4, 12, 100, 50, 0x50000059, 0x200, NoOpCallback,
                             "SysListView32");
   ASSERT_NE(nullptr, custom);
-  EXPECT_EQ(reinterpret_cast<LONG>(NoOpCallback), GetWindowLongA(custom, GWL_USERDATA));
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(NoOpCallback), GetWindowLongPtrA(custom, GWLP_USERDATA));
 }
 
 TEST_F(ControlAddTest, DefaultPushStyleMakesTheDefaultButton) {

@@ -121,7 +121,7 @@ TEST_F(ControlOpsTest, MissingControlLeavesEveryOtherWindowAlone) {
   ControlSetFocus(dialog, kMissing);
   EXPECT_EQ(edit, GetFocus()) << "a missing control takes no focus away";
   ControlSetCallback(dialog, kMissing, Ignore);
-  EXPECT_EQ(0, GetWindowLongA(dialog, GWL_USERDATA));
+  EXPECT_EQ(0, GetWindowLongPtrA(dialog, GWLP_USERDATA));
   ControlKill(dialog, kMissing);
   EXPECT_TRUE(IsWindow(dialog));
   EXPECT_TRUE(IsWindow(edit));

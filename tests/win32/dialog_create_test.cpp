@@ -29,8 +29,8 @@ TEST_F(DialogCreateTest, CreatesHiddenCountedDialogAndConsumesTheTitle) {
   EXPECT_EQ(1, runtimeBlock.liveDialogCount);
   EXPECT_NE(nullptr, runtimeBlock.dialogFont);
   EXPECT_EQ(runtimeBlock.dialogFont, reinterpret_cast<void*>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
-  EXPECT_EQ(0, GetWindowLongA(dialog, GWL_USERDATA)) << "no callback before the dialog is shown";
-  EXPECT_EQ(0, GetWindowLongA(dialog, DWL_USER)) << "no result variable before the dialog is shown";
+  EXPECT_EQ(0, GetWindowLongPtrA(dialog, GWLP_USERDATA)) << "no callback before the dialog is shown";
+  EXPECT_EQ(0, GetWindowLongPtrA(dialog, DWLP_USER)) << "no result variable before the dialog is shown";
   EXPECT_EQ(0x00C80000u, static_cast<uint32_t>(GetWindowLongA(dialog, GWL_STYLE)) & 0x00C80000u);
   DialogEnd(dialog, 0);
   EXPECT_EQ(0, runtimeBlock.liveDialogCount);

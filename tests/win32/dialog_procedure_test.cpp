@@ -201,7 +201,7 @@ TEST_F(DialogProcedureTest, DialogEndOfAModelessDialogLeavesItsOwnerAlone) {
   EXPECT_TRUE(IsWindowEnabled(owner));
   EXPECT_EQ(0, CountSeen(Seer::Owner, WM_ENABLE));
   EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_EQ(0, GetWindowLongA(owner, GWL_USERDATA));
+  EXPECT_EQ(0, GetWindowLongPtrA(owner, GWLP_USERDATA));
 }
 
 TEST_F(DialogProcedureTest, DialogEndEnteredAgainForTheSameDialogEndsItOnce) {

@@ -13,9 +13,9 @@ using DialogShowTest = ToolkitTest;
 
 HWND shownDialog = nullptr;
 int idlePasses = 0;
-LONG slotAtFirstCall = -1;
+LONG_PTR slotAtFirstCall = -1;
 
-void NoteSlotAtInit(const SeenMessage& seen) { slotAtFirstCall = GetWindowLongA(seen.window, GWL_USERDATA); }
+void NoteSlotAtInit(const SeenMessage& seen) { slotAtFirstCall = GetWindowLongPtrA(seen.window, GWLP_USERDATA); }
 
 void EndOnThirdIdle(const SeenMessage&) {
   if (++idlePasses == 3) PostMessageA(shownDialog, WM_APP, 0, 0);
@@ -55,18 +55,18 @@ TEST_F(DialogShowTest, ShowCallsTheCallbackWithItsOwnInitBeforeAttachingIt) {
   ASSERT_FALSE(Log().empty());
   EXPECT_EQ(WM_INITDIALOG, Log().front().message) << "the first message the callback sees";
   EXPECT_EQ(0, slotAtFirstCall) << "the callback is attached only after its first call";
-  EXPECT_EQ(reinterpret_cast<LONG>(RecordingDialogCallback), GetWindowLongA(dialog, GWL_USERDATA));
-  EXPECT_EQ(reinterpret_cast<LONG>(&result), GetWindowLongA(dialog, DWL_USER));
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(RecordingDialogCallback), GetWindowLongPtrA(dialog, GWLP_USERDATA));
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(&result), GetWindowLongPtrA(dialog, DWLP_USER));
   EXPECT_TRUE(IsWindowVisible(dialog));
 
   // Showing again replaces both slots and calls the new callback again.
   ClearLog();
   DialogShowModeless(dialog, RecordingControlCallback, nullptr);
   EXPECT_SEQUENCE({Seer::ControlCallback, WM_INITDIALOG, kWParam | kLParam, (WPARAM)dialog, 0});
-  EXPECT_EQ(reinterpret_cast<LONG>(RecordingControlCallback), GetWindowLongA(dialog, GWL_USERDATA));
-  EXPECT_EQ(0, GetWindowLongA(dialog, DWL_USER));
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(RecordingControlCallback), GetWindowLongPtrA(dialog, GWLP_USERDATA));
+  EXPECT_EQ(0, GetWindowLongPtrA(dialog, DWLP_USER));
   DialogShowModeless(dialog, nullptr, nullptr);
-  EXPECT_EQ(0, GetWindowLongA(dialog, GWL_USERDATA));
+  EXPECT_EQ(0, GetWindowLongPtrA(dialog, GWLP_USERDATA));
 }
 
 TEST_F(DialogShowTest, MaximizeStyleShowsMaximised) {

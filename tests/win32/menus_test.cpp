@@ -25,7 +25,7 @@ struct MenuGuard {
   }
 };
 
-BOOL Add(HMENU menu, const std::string& text, uint32_t id, int32_t position, uint32_t flags = 0,
+BOOL Add(HMENU menu, const std::string& text, UINT_PTR id, int32_t position, uint32_t flags = 0,
          DialogCallback callback = nullptr, uint32_t state = 0) {
   ProcedureFrame frame;
   PushText(frame, text);
@@ -86,7 +86,7 @@ TEST_F(MenusTest, ItemsKeepIdentifierStateAndCallback) {
   Add(popup.menu, "-", 202, 0, 0, OnSave, MFS_CHECKED | MFS_GRAYED);
   Add(popup.menu, "&Save", 203, 0, 0, OnSave, MFS_GRAYED);
   // A pop-up item: the identifier argument is the pop-up's handle.
-  Add(bar.menu, "&File", reinterpret_cast<uint32_t>(popup.menu), 0, kMenuItemOpensPopup, OnOpen);
+  Add(bar.menu, "&File", reinterpret_cast<UINT_PTR>(popup.menu), 0, kMenuItemOpensPopup, OnOpen);
   popup.menu = nullptr;  // now part of the bar
 
   const Item open = ItemAt(GetSubMenu(bar.menu, 0), 0);
@@ -125,7 +125,7 @@ TEST_F(MenusTest, StateRoundTripsByPositionAndByIdentifier) {
   MenuGuard popup{MenuCreate(1)};
   Add(popup.menu, "deep", 301, 0);
   Add(bar.menu, "top", 300, 0);
-  Add(bar.menu, "File", reinterpret_cast<uint32_t>(popup.menu), 0, kMenuItemOpensPopup);
+  Add(bar.menu, "File", reinterpret_cast<UINT_PTR>(popup.menu), 0, kMenuItemOpensPopup);
   popup.menu = nullptr;
   const struct {
     uint32_t item;
@@ -194,7 +194,7 @@ DialogHandle DialogWithMenuBar(ProcedureFrame& frame) {
   const HMENU bar = MenuCreate(0);
   const HMENU file = MenuCreate(1);
   Add(file, "&Open", kOpenId, 0, 0, RecordingMenuCallback);
-  Add(bar, "&File", reinterpret_cast<uint32_t>(file), 0, kMenuItemOpensPopup);
+  Add(bar, "&File", reinterpret_cast<UINT_PTR>(file), 0, kMenuItemOpensPopup);
   Add(bar, "&Go", kGoId, 0, 0, RecordingMenuCallback);
   EXPECT_TRUE(MenuAttach(dialog, bar));
   EXPECT_EQ(bar, GetMenu(dialog));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "app/program_globals.h"
@@ -24,14 +25,17 @@ TEST(Rows, PauseSlicesAreTwentyFifthsOfTheTimeRounded) {
     int32_t milliseconds;
     int32_t slices;
   };
-  const Case cases[] = {{500, 20}, {12, 0}, {13, 1}, {37, 1}, {38, 2}, {62, 2}, {63, 3}, {0, 0}, {-40, -2}};
+  const Case cases[] = {
+      {500, 20}, {12, 0}, {13, 1}, {37, 1}, {38, 2}, {62, 2}, {63, 3}, {0, 0}, {-40, -2},
+      // The extremes: no overflow in the magnitude or the rounding.
+      {INT32_MAX, 85899346}, {INT32_MAX - 1, 85899346}, {INT32_MIN, -85899346}, {INT32_MIN + 1, -85899346}};
   for (const Case& c : cases) EXPECT_EQ(c.slices, PauseSlices(c.milliseconds)) << c.milliseconds;
 }
 
 TEST(Rows, ShortPausesPumpNothingAndACancelEndsAPauseAfterOneSlice) {
   programGlobals = {};
   PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
-  for (int32_t milliseconds : {12, 0, -500}) PauseMs(milliseconds);
+  for (int32_t milliseconds : {12, 0, -500, INT32_MIN}) PauseMs(milliseconds);
   EXPECT_TRUE(MessageWaiting()) << "no slice ran, so nothing was pumped";
 
   programGlobals.CancelRequested = 1;
