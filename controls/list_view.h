@@ -2,7 +2,7 @@
 // List-view message wrappers, each named after the message it sends.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 // LVM_GETITEMCOUNT: the number of rows.
 int32_t LvmGetItemCount(HWND listView);

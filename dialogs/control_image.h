@@ -3,7 +3,7 @@
 // module: a bitmap when there is one, else an icon, else no image at all.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 enum ImageAttachMode : uint32_t {
   kImageScaled = 0x01,  // loaded at the given pixel size instead of its own
