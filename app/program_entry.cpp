@@ -5,17 +5,13 @@
 #include "platform/win32_api.h"
 #include "runtime/startup.h"
 
-namespace {
-constexpr uint16_t kBuildOptions = 0x01C0;  // a program build
-}  // namespace
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const ProgramImage image{AppMain,
                            &programGlobals,
                            sizeof programGlobals,
                            kDemoLiterals.bytes.data(),
                            static_cast<uint32_t>(kDemoLiterals.size()),
-                           kBuildOptions,
+                           kProgramBuild,
                            nullptr};
   ProgramStart(image);
 }

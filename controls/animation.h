@@ -3,7 +3,7 @@
 // a clip, playing and stopping it, and the shortcuts built on them.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 // A child of `parent` with the animation class, no title and no size; the new
 // window is not handed back.

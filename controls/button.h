@@ -3,7 +3,7 @@
 // sends, and setting a button's text.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 #include "text/dyn_string.h"
 
 void BmClick(HWND button);

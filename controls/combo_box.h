@@ -4,7 +4,7 @@
 // when it returns. Texts coming out are new DynStrings that the caller owns.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 #include "text/dyn_string.h"
 
 LRESULT CbAddString(HWND comboBox, DynString text);

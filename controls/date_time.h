@@ -3,7 +3,7 @@
 // message it sends.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 LRESULT DtmGetSystemTime(HWND picker, SYSTEMTIME& time);
 LRESULT DtmSetSystemTime(HWND picker, uint32_t flag, SYSTEMTIME& time);

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "controls/packing.h"
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 // The program's own module.
 HINSTANCE ModuleHandle();

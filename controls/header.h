@@ -3,7 +3,7 @@
 // message it sends.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 LRESULT HdmGetItemCount(HWND header);
 LRESULT HdmInsertItemA(HWND header, int32_t index, HDITEMA& item);

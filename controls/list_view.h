@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "controls/packing.h"
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 LRESULT ListViewCcmSetUnicodeFormat(HWND listView, int32_t format);
 LRESULT ListViewCcmGetUnicodeFormat(HWND listView);

@@ -3,7 +3,7 @@
 // message it sends. Ranges are the caller's arrays of two SYSTEMTIME records.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 LRESULT McmGetCurSel(HWND calendar, SYSTEMTIME& time);
 LRESULT McmSetCurSel(HWND calendar, SYSTEMTIME& time);

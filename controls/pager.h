@@ -3,7 +3,7 @@
 // sends.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 void PgmSetChild(HWND pager, HWND child);
 void PgmRecalcSize(HWND pager);

@@ -3,7 +3,7 @@
 // it sends.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 LRESULT TcmGetImageList(HWND tab);
 LRESULT TcmSetImageList(HWND tab, HIMAGELIST imageList);

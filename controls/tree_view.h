@@ -4,7 +4,7 @@
 // fixed relation. Items are the control's HTREEITEM handles, passed whole.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 LRESULT TvmInsertItemA(HWND tree, TVINSERTSTRUCTA& insert);
 LRESULT TvmDeleteItem(HWND tree, HTREEITEM item);

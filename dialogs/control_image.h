@@ -8,7 +8,7 @@
 // destroyed through the toolkit.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 enum ImageAttachMode : uint32_t {
   kImageScaled = 0x01,  // loaded at the given pixel size instead of its own

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "dialogs/dialog_types.h"
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 #include "runtime/procedure_frame.h"
 
 // Longest window text ControlGetText returns: longer texts are cut to this.

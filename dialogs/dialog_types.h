@@ -4,7 +4,7 @@
 // of one message.
 #include <cstdint>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 using DialogHandle = HWND;
 using ControlId = int32_t;

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "dialogs/dialog_types.h"
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 // A position or a size: horizontal first.
 struct XYPair {

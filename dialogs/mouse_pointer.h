@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "platform/win32_api.h"
+#include "runtime/system_types.h"
 
 // The system cursor resource of each PointerShape number; 0 means no cursor.
 // Any number beyond the table counts as 0.

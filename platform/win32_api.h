@@ -1,11 +1,8 @@
 #pragma once
-// The Win32 headers, for the win32 build only. Code outside platform/ takes the
-// system's types, records and constants from here, and reaches the system's
-// functions only through the thin wrappers of the platform/win32_*.h headers.
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#include <commctrl.h>
+// The Win32 headers, for the Windows builds only: the system's types, records and
+// constants that the public interfaces use, and the OLE string calls that only the
+// platform layer makes. Code outside platform/ reaches the system's functions only
+// through the thin wrappers of the platform/win32_*.h headers.
+#include "runtime/system_types.h"
+// After the system's main headers, with their settings.
 #include <oleauto.h>

@@ -4,7 +4,7 @@
 // checked on any machine.
 #include <cstdint>
 
-#include "platform/os_records.h"
+#include "runtime/os_records.h"
 
 struct ProcessorFacts {
   uint32_t processorType;          // dwProcessorType (used on the 9x platform)

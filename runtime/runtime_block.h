@@ -4,7 +4,7 @@
 // text and fixed-length scratch from it.
 #include <cstdint>
 
-#include "platform/os_records.h"
+#include "runtime/os_records.h"
 
 struct RuntimeBlock {
   // Four zero bytes before emptyText, so that an empty string's length word, read

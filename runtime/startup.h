@@ -11,7 +11,9 @@
 // command tail, show-window default. Its result is the process exit code.
 using MainProcedure = int32_t (*)(void* instance, void* previous, char* commandTail, int32_t showCommand);
 
-// Build-options word: this bit marks a library build.
+// Build-options words: what a program passes, and the bit that marks a library
+// build.
+constexpr uint16_t kProgramBuild = 0x01C0;
 constexpr uint16_t kLibraryBuild = 0x0004;
 
 // What a program tells the runtime about itself.

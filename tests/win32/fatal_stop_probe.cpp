@@ -16,5 +16,5 @@ int32_t OverflowingMain(void*, void*, char*, int32_t) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ProgramStart({OverflowingMain, nullptr, 0, nullptr, 0, 0x01C0, nullptr});
+  ProgramStart({OverflowingMain, nullptr, 0, nullptr, 0, kProgramBuild, nullptr});
 }

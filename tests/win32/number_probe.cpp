@@ -50,4 +50,4 @@ int32_t ProbeMain(void*, void*, char* commandTail, int32_t) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { ProgramStart({ProbeMain, nullptr, 0, nullptr, 0, 0x01C0, nullptr}); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { ProgramStart({ProbeMain, nullptr, 0, nullptr, 0, kProgramBuild, nullptr}); }

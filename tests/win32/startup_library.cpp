@@ -18,7 +18,7 @@ int32_t LibraryMain(void*, void*, char*, int32_t) {
   return 0;
 }
 
-const ProgramImage kImage{LibraryMain, libraryGlobals, sizeof libraryGlobals, nullptr, 0, 0x01C0 | kLibraryBuild,
+const ProgramImage kImage{LibraryMain, libraryGlobals, sizeof libraryGlobals, nullptr, 0, kProgramBuild | kLibraryBuild,
                           nullptr};
 
 }  // namespace

@@ -35,5 +35,5 @@ int32_t ProbeMain(void* instance, void* previous, char* commandTail, int32_t sho
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ProgramStart({ProbeMain, probeGlobals, sizeof probeGlobals, nullptr, 0, 0x01C0, nullptr});
+  ProgramStart({ProbeMain, probeGlobals, sizeof probeGlobals, nullptr, 0, kProgramBuild, nullptr});
 }
