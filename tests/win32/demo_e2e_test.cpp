@@ -47,8 +47,7 @@ bool WaitForRows(HWND list, int rows, DWORD timeoutMs) {
 
 // Enter on the box, as a person would end the run; the process's exit code.
 int64_t DismissAndWaitForExit(DemoRun& run, HWND box) {
-  SetForegroundWindow(box);
-  XKey("Return");
+  XKeyTo(box, "Return");
   return WaitForExit(run.process, 20000);
 }
 

@@ -47,6 +47,14 @@ bool XdoTool(const std::string& arguments, DWORD timeoutMs) {
 
 bool XKey(const char* keyName) { return XdoTool(std::string("key ") + keyName); }
 
+bool XKeyTo(HWND window, const char* keyName) {
+  for (int tries = 0; tries < 300 && GetForegroundWindow() != window; ++tries) {
+    SetForegroundWindow(window);
+    Sleep(10);
+  }
+  return GetForegroundWindow() == window && XKey(keyName);
+}
+
 bool XClickAt(int x, int y) {
   return XdoTool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
 }
