@@ -3,6 +3,8 @@
 #   wine-session.sh run PROGRAM [ARGS...]   start the session if needed, run PROGRAM
 #   wine-session.sh can-run PROGRAM         exit 0 when this machine can run PROGRAM's
 #                                           word size; otherwise say why and exit 1
+#   wine-session.sh can-run-bits 32|64 PATH the same for a word size, for the build
+#                                           tree that holds PATH
 #   wine-session.sh stop PATH               end the session's wineserver and X server
 #   wine-session.sh env PROGRAM             print the session's environment for a shell
 # The session lives in WINE_SESSION_DIR (default: ./wine-session of the current
@@ -18,7 +20,7 @@ loader32=/usr/lib/wine/wine
 session_dir() {
   if [ -n "${WINE_SESSION_DIR:-}" ]; then echo "$WINE_SESSION_DIR"; return; fi
   local dir
-  dir=$(cd "$(dirname "${1:-.}")" && pwd)
+  dir=$(cd "$(dirname "${1:-.}")" 2>/dev/null && pwd) || dir=/
   while [ "$dir" != "/" ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
   [ "$dir" = "/" ] && dir=$(pwd)
   echo "$dir/wine-session"
@@ -156,6 +158,11 @@ case "$command" in
     bits=$(program_bits "${1:-}") || { echo "not a Windows program: ${1:-}"; exit 2; }
     can_run_bits "$bits" "$(session_dir "$1")" || { why_not "$bits"; exit 1; }
     ;;
+  can-run-bits)
+    bits=${1:-}
+    case "$bits" in 32 | 64) ;; *) echo "usage: wine-session.sh can-run-bits 32|64 PATH" >&2; exit 2 ;; esac
+    can_run_bits "$bits" "$(session_dir "${2:-.}")" || { why_not "$bits"; exit 1; }
+    ;;
   env)
     bits=$(program_bits "${1:-}") || { echo "wine-session: not a Windows program: ${1:-}" >&2; exit 2; }
     dir=$(session_dir "$1")
@@ -172,7 +179,7 @@ case "$command" in
     if [ -f "$dir/xvfb.pid" ]; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null; rm -f "$dir/xvfb.pid" "$dir/display"; fi
     ;;
   *)
-    echo "usage: wine-session.sh run PROGRAM [ARGS...] | can-run PROGRAM | env PROGRAM | stop PATH" >&2
+    echo "usage: wine-session.sh run PROGRAM [ARGS...] | can-run PROGRAM | can-run-bits 32|64 PATH | env PROGRAM | stop PATH" >&2
     exit 2
     ;;
 esac
