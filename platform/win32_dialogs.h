@@ -57,9 +57,6 @@ inline BOOL EnableWindow(HWND window, BOOL enable) { return ::EnableWindow(windo
 inline BOOL ShowWindow(HWND window, int command) { return ::ShowWindow(window, command); }
 inline HWND SetFocus(HWND window) { return ::SetFocus(window); }
 
-inline BOOL PeekMessage(MSG* message, HWND window, UINT first, UINT last, UINT removal) {
-  return ::PeekMessageA(message, window, first, last, removal);
-}
 inline BOOL IsDialogMessage(HWND dialog, MSG* message) { return ::IsDialogMessageA(dialog, message); }
 inline BOOL TranslateMessage(const MSG* message) { return ::TranslateMessage(message); }
 inline LRESULT DispatchMessage(const MSG* message) { return ::DispatchMessageA(message); }

@@ -10,8 +10,10 @@ constexpr const char* kDefaultCaption = "Orlavex";
 
 // Shows the text and the caption taken from the two top temporaries (the text
 // pushed first, the caption on top), with no owner window and the low 16 bits of
-// `style`. Both temporaries are consumed. Returns the identifier of the button
-// pressed, 0 when the box could not be shown.
+// `style`. Both temporaries are consumed. Keyboard and mouse input the thread had
+// queued before the box appeared is discarded: only input given while the box is
+// visible answers it. Returns the identifier of the button pressed, 0 when the box
+// could not be shown.
 int32_t MessageBoxShow(ProcedureFrame& frame, uint32_t style);
 
 // The standard simple beep.

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "tests/win32/input_flood.h"
 #include "tests/win32/process_runner.h"
 #include "tests/win32/window_reader.h"
 #include "tests/win32/x_input.h"
@@ -23,6 +25,16 @@ struct DemoRun {
   PROCESS_INFORMATION process{};
   HWND dialog = nullptr;
   HWND list = nullptr;
+  DemoRun() = default;
+  DemoRun(DemoRun&& other) noexcept : process(other.process), dialog(other.dialog), list(other.list) {
+    other.process = {};
+  }
+  // A test that stops early must not leave its program, and its box, to the next.
+  ~DemoRun() {
+    if (process.hProcess == nullptr) return;
+    TerminateProcess(process.hProcess, 1);
+    WaitForExit(process, 5000);
+  }
 };
 
 DemoRun StartDemo() {
@@ -63,13 +75,40 @@ bool ClickCloseBox(HWND dialog) {
   return XClickAt(x, y);
 }
 
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-std::string RowLabel(int n) {
-  char label[32];
-  snprintf(label, sizeof label, "Item %2d - Testtekst1", n);
-  return label;
+// Every row with its six texts, in label order.
+void ExpectTwentyRows(HWND list) {
+  auto rows = ReadListRows(list, 6);
+  ASSERT_EQ(20u, rows.size());
+  std::sort(rows.begin(), rows.end());
+  for (int n = 1; n <= 20; ++n) {
+    char label[32];
+    snprintf(label, sizeof label, "Item %2d - Testtekst1", n);
+    const std::vector<std::string> expectedRow = {label,        "Testtekst2", "Testtekst3",
+                                                  "Testtekst4", "Testtekst5", "TestTekst6"};
+    EXPECT_EQ(expectedRow, rows[n - 1]) << "row " << n;
+  }
 }
+
+// The box must wait for the user: still there, unchanged, after a while.
+void ExpectBoxStays(HWND box, const char* text) {
+  Sleep(1000);
+  EXPECT_TRUE(IsWindowVisible(box)) << "the box was answered by input given before it appeared";
+  EXPECT_EQ(box, FindTopWindow(kBoxCaption));
+  EXPECT_EQ(text, MessageBoxText(box));
+}
+
+bool RunXdoToolScript(const std::string& script) {
+  const std::string path = "/tmp/flood-" + std::to_string(GetCurrentProcessId()) + ".xdo";
+  FILE* file = std::fopen(("Z:" + path).c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(script.data(), 1, script.size(), file) == script.size();
+  std::fclose(file);
+  const bool ran = written && XdoTool(path, 60000);
+  DeleteFileA(("Z:" + path).c_str());
+  return ran;
+}
+
+int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 }  // namespace
 
@@ -111,14 +150,7 @@ TEST(DemoEndToEnd, FullRunShowsTwentyRowsAndTheirCount) {
   ASSERT_NE(nullptr, box);
   // The rows stand in the order the control's own sort gives them: each arrives
   // without text and gets its cells afterwards.
-  auto rows = ReadListRows(run.list, 6);
-  ASSERT_EQ(20u, rows.size());
-  std::sort(rows.begin(), rows.end());
-  for (int n = 1; n <= 20; ++n) {
-    const std::vector<std::string> expectedRow = {RowLabel(n),  "Testtekst2", "Testtekst3",
-                                                  "Testtekst4", "Testtekst5", "TestTekst6"};
-    EXPECT_EQ(expectedRow, rows[n - 1]) << "row " << n;
-  }
+  ExpectTwentyRows(run.list);
   EXPECT_EQ("Number of elements in the listview:  20", MessageBoxText(box));
   EXPECT_EQ(0, DismissAndWaitForExit(run, box));
 }
@@ -174,5 +206,61 @@ TEST(DemoEndToEnd, CancelWhileTheMessageBoxIsOpenOnlyClosesTheDialog) {
   EXPECT_TRUE(IsWindow(box));
   EXPECT_EQ("Number of elements in the listview:  20", MessageBoxText(box));
   EXPECT_EQ(kBoxCaption, WindowText(box));
+  EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+}
+
+// A hostile user bangs on the dialog through the whole run: nothing is lost, the
+// run is not much slower, and the box waits for the user's Enter.
+TEST(DemoEndToEnd, InputFloodLosesNoRowAndLeavesTheBoxToTheUser) {
+  constexpr int kRounds = 20;
+  constexpr double kSecondsBetweenRounds = 0.05;
+  DWORD runMs[2] = {};
+  for (const bool flooded : {false, true}) {
+    SCOPED_TRACE(flooded ? "flooded" : "unflooded");
+    const DWORD start = GetTickCount();
+    DemoRun run = StartDemo();
+    ASSERT_NE(nullptr, run.dialog);
+    if (flooded) {
+      ASSERT_TRUE(WaitForRows(run.list, 1, 20000));
+      const InputFlood flood = MakeInputFlood(FindFloodTargets(run.dialog, run.list, GetDlgItem(run.dialog, kCancelId)),
+                                              kRounds, kSecondsBetweenRounds);
+      ASSERT_GE(flood.events, 1000);
+      ASSERT_TRUE(RunXdoToolScript(flood.script));
+      ASSERT_EQ(nullptr, FindTopWindow(kBoxCaption)) << "the flood must end before the box appears";
+      printf("flood: %d events, given %lu ms after the start\n", flood.events, GetTickCount() - start);
+    }
+    HWND box = WaitForTopWindow(kBoxCaption, kFullRunLimitMs);
+    runMs[flooded] = GetTickCount() - start;
+    ASSERT_NE(nullptr, box);
+    ExpectTwentyRows(run.list);
+    ExpectBoxStays(box, "Number of elements in the listview:  20");
+    EXPECT_EQ(0, DismissAndWaitForExit(run, box));
+  }
+  const double ratio = static_cast<double>(runMs[1]) / runMs[0];
+  printf("run to the box: %lu ms unflooded, %lu ms flooded, ratio %.2f\n", runMs[0], runMs[1], ratio);
+  EXPECT_LE(ratio, 1.5);
+}
+
+// Escape pressed again and again, then a click where Cancel was: the first press
+// ends the dialog, and the presses still queued must not answer the box.
+TEST(DemoEndToEnd, RepeatedEscapeAndCancelLeaveOneBoxThatWaitsForEnter) {
+  DemoRun run = StartDemo();
+  ASSERT_NE(nullptr, run.dialog);
+  ASSERT_TRUE(WaitForRows(run.list, 3, 20000));
+  RECT cancel{};
+  GetWindowRect(GetDlgItem(run.dialog, kCancelId), &cancel);
+  // Ten presses 4 ms apart, within 50 ms, with the pointer over the list, where
+  // the keys go without a window manager.
+  RECT list{};
+  GetWindowRect(run.list, &list);
+  std::string escapes = "mousemove " + std::to_string((list.left + list.right) / 2) + " " +
+                        std::to_string((list.top + list.bottom) / 2) + " key --delay 4";
+  for (int press = 0; press < 10; ++press) escapes += " Escape";
+  ASSERT_TRUE(XdoTool(escapes));
+  ASSERT_TRUE(XClickAt((cancel.left + cancel.right) / 2, (cancel.top + cancel.bottom) / 2));
+  HWND box = WaitForTopWindow(kBoxCaption, 10000);
+  ASSERT_NE(nullptr, box);
+  EXPECT_FALSE(IsWindow(run.dialog));
+  ExpectBoxStays(box, "Number of elements in the listview:  0");
   EXPECT_EQ(0, DismissAndWaitForExit(run, box));
 }

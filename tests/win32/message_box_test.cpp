@@ -4,7 +4,9 @@
 
 #include "runtime/message_box.h"
 #include "tests/core/text_test_support.h"
+#include "tests/win32/toolkit_support.h"
 #include "tests/win32/window_reader.h"
+#include "tests/win32/x_input.h"
 
 namespace {
 
@@ -41,6 +43,44 @@ TEST(RuntimeMessageBox, ShowsCaptionAndTextAndAnswersTheKey) {
     TextRelease(variable);
   }
   RuntimeBeep();
+}
+
+// Input given to a busy program's window, still queued (or not yet even read from
+// the X server) when the box appears, must not answer it; the key given once the
+// box is visible must.
+TEST(RuntimeMessageBox, OnlyInputGivenWhileTheBoxIsVisibleAnswersIt) {
+  struct Case {
+    const char* queued;  // xdotool commands, given before the box
+    WORD key;            // given to the visible box
+    int32_t result;
+  };
+  const Case cases[] = {
+      {"key Escape Escape", VK_RETURN, IDOK},
+      {"key space", VK_ESCAPE, IDCANCEL},
+      {"key Return", VK_ESCAPE, IDCANCEL},
+      {"click 1 key space", VK_ESCAPE, IDCANCEL},
+  };
+  PrepareToolkit();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.queued);
+    HWND busy = CreateWindowExA(0, "STATIC", "Busy", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+    ASSERT_TRUE(BringToFront(busy));
+    const POINT centre = CentreOf(busy);
+    ASSERT_TRUE(XdoTool("mousemove " + std::to_string(centre.x) + " " + std::to_string(centre.y) + " " + c.queued));
+    ProcedureFrame frame;
+    TextPushOwned(frame, MakeText("Go on?"));
+    TextPushOwned(frame, MakeText("Queued"));
+    BoxAnswer answer;
+    answer.caption = "Queued";
+    answer.key = c.key;
+    int32_t result = 0;
+    AnswerBoxWhile(answer, [&] { result = MessageBoxShow(frame, MB_OKCANCEL); });
+    EXPECT_TRUE(answer.found) << "the box was answered before it could be seen";
+    EXPECT_FALSE(answer.closedByForce);
+    EXPECT_EQ(c.result, result);
+    DestroyWindow(busy);
+  }
 }
 
 }  // namespace

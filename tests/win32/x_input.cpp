@@ -52,7 +52,13 @@ bool XKeyTo(HWND window, const char* keyName) {
     SetForegroundWindow(window);
     Sleep(10);
   }
-  return GetForegroundWindow() == window && XKey(keyName);
+  // Without a window manager the X server sends keys to the window under the
+  // pointer, so the pointer goes over the window's top edge first.
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return GetForegroundWindow() == window &&
+         XdoTool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " + std::to_string(rect.top + 5) +
+                 " key " + keyName);
 }
 
 bool XClickAt(int x, int y) {

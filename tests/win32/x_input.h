@@ -9,8 +9,8 @@
 // Runs `xdotool ARGUMENTS`; true when it ran and exited with 0.
 bool XdoTool(const std::string& arguments, DWORD timeoutMs = 10000);
 bool XKey(const char* keyName);
-// The key pressed on `window`: the window is made the foreground one first, and the
-// key goes out only once it is, since the X server sends keys to the focus.
+// The key pressed on `window`: the window is made the foreground one and the
+// pointer put over it first, since the X server sends keys there.
 bool XKeyTo(HWND window, const char* keyName);
 // A left click at a point of the screen, in the coordinates GetWindowRect reports.
 bool XClickAt(int x, int y);
