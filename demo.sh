@@ -59,7 +59,8 @@ box=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orlavex$' 2>/dev/n
 if [ -n "$box" ]; then
   screenshot 02-message-box.png
   xdotool windowactivate --sync "$box" 2>/dev/null
-  xdotool key --clearmodifiers Return
+  # Without a window manager keys go to the window under the pointer.
+  xdotool mousemove --window "$box" 40 5 key --clearmodifiers Return
 else
   echo "demo: no message box appeared"
 fi
