@@ -50,7 +50,7 @@ screenshot() {
 
 wine "$program" &
 pid=$!
-if wine "build/$preset/tests/win32/demo_watch.exe" 20 60000; then
+if wine "build/$preset/bench/win32/demo_watch.exe" 20 60000; then
   screenshot 01-rows-added.png
 else
   echo "demo: the list did not reach 20 rows"
