@@ -6,6 +6,7 @@
 #include "runtime/command_tail.h"
 #include "runtime/platform_class.h"
 #include "runtime/runtime_block.h"
+#include "text/number_fpu.h"
 
 namespace {
 
@@ -96,9 +97,13 @@ int32_t CallMainProcedure(const ProgramImage& image) {
 
 }  // namespace
 
+uint16_t processControlWord = 0;
+bool processControlWordRecorded = false;
+
 ProcedureFrame* OutermostFrame() { return outermostFrame; }
 
 void ProgramStart(const ProgramImage& image) {
+  if (processControlWordRecorded) LoadFpuControlWord(processControlWord);
   RecordImage(image);
   runtimeBlock.entryReason = kProcessAttach;
   QueryVersionAndCommandLine();
