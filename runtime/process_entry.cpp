@@ -2,12 +2,11 @@
 // start-up resets the x87 unit before WinMain is reached, so the word the system
 // started the process with is recorded here, first, for ProgramStart to load again.
 #include "runtime/startup.h"
-#include "text/number_fpu.h"
 
 extern "C" int WinMainCRTStartup();
 
 extern "C" int ProcessEntry() {
-  processControlWord = FpuControlWord();
+  __asm__ volatile("fnstcw %0" : "=m"(processControlWord));
   processControlWordRecorded = true;
   return WinMainCRTStartup();
 }

@@ -6,7 +6,6 @@
 #include "runtime/command_tail.h"
 #include "runtime/platform_class.h"
 #include "runtime/runtime_block.h"
-#include "text/number_fpu.h"
 
 namespace {
 
@@ -103,7 +102,7 @@ bool processControlWordRecorded = false;
 ProcedureFrame* OutermostFrame() { return outermostFrame; }
 
 void ProgramStart(const ProgramImage& image) {
-  if (processControlWordRecorded) LoadFpuControlWord(processControlWord);
+  if (processControlWordRecorded) __asm__ volatile("fldcw %0" : : "m"(processControlWord));
   RecordImage(image);
   runtimeBlock.entryReason = kProcessAttach;
   QueryVersionAndCommandLine();

@@ -76,15 +76,6 @@ inline uint16_t FpuControlWord() {
 #endif
 }
 
-// Makes `word` the x87 control word (nothing where there is no x87 unit).
-inline void LoadFpuControlWord(uint16_t word) {
-#if DEMO_X87
-  __asm__ volatile("fldcw %0" : : "m"(word));
-#else
-  (void)word;
-#endif
-}
-
 // The fields of an 80-bit extended value as they lie in memory: the 64-bit
 // significand (integer bit on top), then the sign and the 15-bit biased exponent.
 struct ExtendedParts {
