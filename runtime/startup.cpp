@@ -96,9 +96,13 @@ int32_t CallMainProcedure(const ProgramImage& image) {
 
 }  // namespace
 
+uint16_t processControlWord = 0;
+bool processControlWordRecorded = false;
+
 ProcedureFrame* OutermostFrame() { return outermostFrame; }
 
 void ProgramStart(const ProgramImage& image) {
+  if (processControlWordRecorded) __asm__ volatile("fldcw %0" : : "m"(processControlWord));
   RecordImage(image);
   runtimeBlock.entryReason = kProcessAttach;
   QueryVersionAndCommandLine();

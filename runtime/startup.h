@@ -27,6 +27,13 @@ struct ProgramImage {
   bool (*initialisationHook)();  // nullptr: the runtime's own, which always succeeds
 };
 
+// The x87 control word the system started the process with. The image's entry
+// point records it before the C runtime's start-up resets the unit; ProgramStart
+// loads it again, so that a program runs under the system's word, not the C
+// runtime's. Not recorded when the program entered some other way.
+extern uint16_t processControlWord;
+extern bool processControlWordRecorded;
+
 // Program start: never returns; the process ends with the main procedure's result.
 [[noreturn]] void ProgramStart(const ProgramImage& image);
 

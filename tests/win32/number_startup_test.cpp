@@ -1,21 +1,26 @@
-// Number texts in a program started the way the product starts, under the
-// floating-point control word the system and the C runtime leave it.
+// The x87 control word a program built on the runtime starts its main procedure
+// with, and its number texts under that word.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "tests/win32/process_runner.h"
+#include "text/number_fpu.h"
 
 namespace {
 
-std::string Probe(const char* what) { return "\"" + BesideTestProgram("number_probe.exe") + "\" " + what; }
+int64_t ExitCodeOf(const char* program, const char* what = "") {
+  return RunAndWait("\"" + BesideTestProgram(program) + "\" " + what);
+}
 
-TEST(NumberStartup, ReportsTheControlWordTheProgramStartsWith) {
-  const int64_t controlWord = RunAndWait(Probe("control"));
-  ASSERT_GE(controlWord, 0);
-  std::printf("x87 control word at the main procedure: 0x%04llX\n", static_cast<unsigned long long>(controlWord));
-  EXPECT_EQ(0, controlWord & 0x0C00) << "rounds to nearest";
-  EXPECT_EQ(0, RunAndWait(Probe("texts"))) << "texts come out as on the host and leave the control word alone";
+// This test program runs under the word the C runtime's start-up resets the unit to.
+TEST(NumberStartup, MainProcedureRunsUnderTheSystemsControlWord) {
+  const int64_t system = ExitCodeOf("system_word_probe.exe");
+  const int64_t seen = ExitCodeOf("number_probe.exe", "control");
+  ASSERT_GT(system, 0);
+  EXPECT_EQ(system, seen) << "the whole word, as the system started the process";
+  if (system != FpuControlWord()) {
+    EXPECT_NE(FpuControlWord(), seen) << "the C runtime's reset word";
+  }
+  EXPECT_EQ(0, ExitCodeOf("number_probe.exe", "texts")) << "texts right under that word, which they leave alone";
 }
 
 }  // namespace
