@@ -1,41 +1,29 @@
-#include "text/literal_pool.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "app/demo_literals.h"
 #include "text/text_core.h"
 
-namespace {
-
-constexpr auto kDemoPool = MakeLiteralPool(
-    "SysListView32", "SysAnimate32", "Demo listbox with Colomns", "Cancel", "", "Item", "Kolom 2", "Kolom 3",
-    "Centreer", "Links", "Rechts", "Item ", "##", " - Testtekst1", "Testtekst2", "Testtekst3", "Testtekst4",
-    "Testtekst5", "TestTekst6", "Number of elements in the listview: ");
-
-static_assert(kDemoPool.count() == 20);
-static_assert(kDemoPool.bytes[0] == 13 && kDemoPool.bytes[1] == 0, "16-bit little-endian length first");
-static_assert(kDemoPool.Entry(1) == kDemoPool.Entry(0) + 2 + 13, "no terminator, alignment or gap");
-
-TEST(LiteralPool, HoldsEachLiteralAsLengthAndBytes) {
-  const std::string texts[] = {"SysListView32", "", "Number of elements in the listview: "};
-  const size_t indexes[] = {0, 4, 19};
-  for (size_t i = 0; i < 3; ++i) {
-    const LiteralEntry* entry = kDemoPool.Entry(indexes[i]);
-    EXPECT_EQ(texts[i].size(), LiteralLength(entry));
-    EXPECT_EQ(texts[i], std::string(LiteralBytes(entry), LiteralLength(entry)));
+// The program's own pool: each literal a 16-bit little-endian length, then its bytes, with no gap.
+TEST(LiteralPool, TheDemoPoolHoldsEachLiteralAsLengthAndBytes) {
+  const std::string expected[] = {
+      "SysListView32", "SysAnimate32", "Demo listbox with Colomns", "Cancel", "", "Item", "Kolom 2", "Kolom 3",
+      "Centreer", "Links", "Rechts", "Item ", "##", " - Testtekst1", "Testtekst2", "Testtekst3", "Testtekst4",
+      "Testtekst5", "TestTekst6", "Number of elements in the listview: "};
+  ASSERT_EQ(std::size(expected), kDemoLiterals.count());
+  size_t at = 0;
+  for (size_t i = 0; i < std::size(expected); at += 2 + expected[i++].size()) {
+    const LiteralEntry* entry = kDemoLiterals.Entry(i);
+    ASSERT_EQ(kDemoLiterals.bytes.data() + at, entry) << i;
+    EXPECT_EQ(expected[i].size(), size_t{entry[0]} | size_t{entry[1]} << 8) << i;
+    EXPECT_EQ(expected[i].size(), LiteralLength(entry)) << i;
+    EXPECT_EQ(expected[i], std::string(reinterpret_cast<const char*>(entry + 2), expected[i].size())) << i;
   }
-  EXPECT_EQ(36, LiteralLength(kDemoPool.Entry(19)));
-  EXPECT_EQ(kDemoPool.size(), static_cast<size_t>(kDemoPool.Entry(19) + 2 + 36 - kDemoPool.Entry(0)));
-}
-
-TEST(LiteralPool, LengthsAboveOneByteAreLittleEndian) {
+  EXPECT_EQ(kDemoLiterals.size(), at);
   static constexpr char kLong[300] = {'x'};
   constexpr auto pool = MakeLiteralPool(kLong, "z");
   EXPECT_EQ(299, LiteralLength(pool.Entry(0)));
-  EXPECT_EQ(299 & 0xFF, pool.bytes[0]);
-  EXPECT_EQ(299 >> 8, pool.bytes[1]);
+  EXPECT_EQ(1, pool.bytes[1]);
   EXPECT_EQ('z', LiteralBytes(pool.Entry(1))[0]);
 }
-
-}  // namespace

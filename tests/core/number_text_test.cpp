@@ -2,109 +2,113 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
-#include <vector>
 
+#include "text/number_digits.h"
 #include "text/number_fpu.h"
 
-namespace {
+using limits = std::numeric_limits<long double>;
 
-std::string Text(long double value, uint32_t n) {
+// The extended entries are 10^(8 x 2^i) correctly rounded, worked out with exact integer arithmetic.
+TEST(PowersOfTen, TableEntriesAndScalingAreExact) {
+  const struct { uint64_t significand; uint16_t exponent; } expected[10] = {
+      {0xBEBC200000000000u, 16383 + 26},   {0x8E1BC9BF04000000u, 16383 + 53},   {0x9DC5ADA82B70B59Eu, 16383 + 106},
+      {0xC2781F49FFCFA6D5u, 16383 + 212},  {0x93BA47C980E98CE0u, 16383 + 425},  {0xAA7EEBFB9DF9DE8Eu, 16383 + 850},
+      {0xE319A0AEA60E91C7u, 16383 + 1700}, {0xC976758681750C17u, 16383 + 3401}, {0x9E8B3B5DC53D5DE5u, 16383 + 6803},
+      {0xC46052028A20979Bu, 16383 + 13606}};
+  for (int i = 0; i < 10; ++i) {
+    const ExtendedParts parts = DecodeExtended(PowersOfTenTable.large[i]);
+    EXPECT_TRUE(expected[i].significand == parts.significand && expected[i].exponent == parts.exponent) << i;
+  }
+  const long double scaled[][2] = {
+      {1.5L, ScaleByPowerOfTen(1.5L, 0)}, {1234500, ScaleByPowerOfTen(12345, 2)}, {123.45L, ScaleByPowerOfTen(12345, -2)},
+      {1e17L, ScaleByPowerOfTen(1, 17)}, {1e-8L, ScaleByPowerOfTen(1, -8)}, {1e4096L, ScaleByPowerOfTen(1, 4096)},
+      {0, ScaleByPowerOfTen(1, -32768)}, {PowersOfTenTable.scaledBound, 1e18L}, {PowersOfTenTable.small[7], 1e7L}};
+  for (const auto& c : scaled) EXPECT_EQ(c[0], c[1]);
+  EXPECT_GT(ScaleByPowerOfTen(limits::denorm_min(), 9000), 1e4000L) << "beyond one step of 10^4096";
+}
+
+// "digits e exponent", '-' first when negative: 0.digits x 10^exponent.
+static std::string Digits(long double value, uint32_t n) {
+  char buffer[kDecimalDigitsBufferSize + 4];
+  const DigitResult result = DecimalDigits(value, n, buffer);
+  return (result.negative ? "-" : "") + std::string(buffer) + "e" + std::to_string(result.exponent);
+}
+
+// Half up after eighteen digits; special values by the generator's own rules; n taken into 1..19.
+TEST(DecimalDigits, RoundsHalfUpAfterEighteenDigits) {
+  const struct { const char* expected; long double value; uint32_t n; } cases[] = {
+      {"1000000000000000000e1", 1, 19}, {"1234567890123456790e19", 1234567890123456789.0L, 19}, {"125e1", 1.245L, 3},
+      {"1e2", 9.5L, 1}, {"5e-1", 0.05L, 1}, {"3333333e0", 1.0L / 3, 7}, {"1000000e17", 9999999999999999.0L, 7},
+      {"-000e1", -0.0L, 3}, {"9999e999", limits::infinity(), 4}, {"00e1", limits::quiet_NaN(), 2},
+      {"0e1", limits::denorm_min(), 0}, {"1000000000000000000e1", 1, 40}};
+  for (const auto& c : cases) EXPECT_EQ(c.expected, Digits(c.value, c.n));
+  // The decimal exponent's estimate can be one too high for the smallest values.
+  for (uint16_t exponent = 1; exponent < 16383; exponent += 7) {
+    const long double value = EncodeExtended(ExtendedParts{false, exponent, 0xC000000000000000u});
+    char digits[kDecimalDigitsBufferSize];
+    const int16_t decimalExponent = static_cast<int16_t>(DecimalDigits(value, 18, digits).exponent);
+    ASSERT_NE('0', digits[0]) << exponent;
+    const long double back = ScaleByPowerOfTen(std::strtold((std::string("0.") + digits).c_str(), nullptr), decimalExponent);
+    EXPECT_NEAR(1.0L, back / value, 1e-17L) << exponent;
+  }
+}
+
+#if DEMO_X87
+// 32-bit programs commonly start with 53-bit precision; the digits must not depend on
+// it, and the caller's control word must survive the call.
+TEST(DecimalDigits, SameUnderAShorterPrecisionControl) {
+  const uint16_t original = FpuControlWord(), shorter = static_cast<uint16_t>((original & ~0x0300) | 0x0200);
+  for (const long double value : {1.0L / 3, 123456789012345678.0L, 0x1p-16382L, 1e4000L, 0.1L, 0x1.23456789abcdefp-3000L}) {
+    const std::string extended = Digits(value, 19);
+    __asm__ volatile("fldcw %0" : : "m"(shorter));
+    const std::string underShorter = Digits(value, 19);
+    const uint16_t after = FpuControlWord();
+    __asm__ volatile("fldcw %0" : : "m"(original));
+    EXPECT_TRUE(extended == underShorter && shorter == after) << extended << " " << underShorter;
+  }
+}
+#endif
+
+// The text without its trailing blank, which must be there, within the longest length.
+static std::string Text(long double value, uint32_t n) {
   char buffer[kNumberTextBufferSize];
   const uint32_t length = NumberTextCore(value, n, buffer);
-  EXPECT_LE(length, 27u);
-  EXPECT_EQ(' ', buffer[length - 1]);
+  EXPECT_TRUE(length <= 27 && buffer[length - 1] == ' ') << length;
   return std::string(buffer, length - 1);
 }
 
-struct Case {
-  const char* expected;
-  long double value;
-};
-
-void ExpectAll(uint32_t n, const std::vector<Case>& cases) {
-  for (const Case& c : cases) EXPECT_EQ(std::string(c.expected), Text(c.value, n)) << "n = " << n;
-}
-
-long double ScalePower(int places) {
-  long double power = 1;
-  for (int i = 0; i < places; ++i) power *= 10;
-  return power;
-}
-
-long double Pattern(bool negative, uint16_t exponent, uint64_t significand) {
+static long double Bits(bool negative, uint16_t exponent, uint64_t significand) {
   return EncodeExtended(ExtendedParts{negative, exponent, significand});
 }
 
-TEST(NumberText, FixedNotation) {
-  ExpectAll(15, {
-                    {" 0", 0},
-                    {" 1", 1},
-                    {"-1", -1},
-                    {" 20", 20},
-                    {" 100", 100},
-                    {" .5", 0.5L},
-                    {"-.5", -0.5L},
-                    {" .05", 0.05L},
-                    {" 1.5", 1.5L},
-                    {" 123.456", 123.456L},
-                    {" .333333333333333", 1.0L / 3},
-                    {" .666666666666667", 2.0L / 3},
-                    {"-.666666666666667", -2.0L / 3},
-                    {" 999999999999999", 999999999999999.0L},
-                    {" .000000000000001", 1E-15L},
-                });
-}
-
-TEST(NumberText, ExponentForm) {
-  ExpectAll(15, {
-                    {" 1E+15", 1E15L},
-                    {" 1E+16", 1E16L},
-                    {" 1.23456789012346E+17", 123456789012345678.0L},
-                    {" 1E+100", 1E100L},
-                    {" 1E-16", 1E-16L},
-                    {" 1.5E-20", 1.5E-20L},
-                    {"-1E-100", -1E-100L},
-                    {" 1.18973149535723E+4932", std::numeric_limits<long double>::max()},
-                    {" 3.36210314311209E-4932", std::numeric_limits<long double>::min()},
-                });
-}
-
 // Every encoding has a text: the special ones by the rules of the digit generator,
-// encodings whose integer bit is clear by the value their bits denote.
-TEST(NumberText, EveryBitPattern) {
-  const long double infinity = std::numeric_limits<long double>::infinity();
-  ExpectAll(15, {
-                    {"-0", -0.0L},
-                    {" 9.99999999999999E+998", infinity},
-                    {"-9.99999999999999E+998", -infinity},
-                    {" 0", std::numeric_limits<long double>::quiet_NaN()},
-                    {"-0", -std::numeric_limits<long double>::quiet_NaN()},
-                    {" 0", std::numeric_limits<long double>::denorm_min()},
-                    {"-0", Pattern(true, 0, 0x8000000000000000u)},                  // pseudo-denormal
-                    {" 9.99999999999999E+998", Pattern(false, 0x7FFF, 0x8000000000000001u)},  // top bits say infinity
-                    {" 0", Pattern(false, 0x7FFF, 0)},                              // pseudo-infinity
-                    {" 0", Pattern(false, 0x7FFF, 0x4000000000000000u)},            // pseudo-NaN
-                    {" 1", Pattern(false, 16383 + 1, 0x4000000000000000u)},         // unnormal: 2^1 x 0.5
-                    {"-3", Pattern(true, 16383 + 2, 0x6000000000000000u)},          // unnormal: 2^2 x 0.75
-                    {" 0", Pattern(false, 16383, 0)},                               // unnormal zero
-                    {" 0", Pattern(false, 3, 0x0000000000000001u)},                 // below the normal range
-                });
-}
-
-TEST(NumberText, ShortAndChosenDigits) {
-  ExpectAll(7, {
-                   {" 3.141593", 3.14159265358979L},
-                   {" 1.234568E+7", 12345678.9L},
-                   {" 1E+15", 999999999999999.0L},
-               });
-  ExpectAll(3, {{" .667", 2.0L / 3}, {" 1.23E+3", 1234}});
-  ExpectAll(18, {{" .25", 0.25L}, {" 123456789012345678", 123456789012345678.0L}});
-  ExpectAll(1, {{" 1E+1", 9.5L}, {" 9", 9.4L}, {" .1", 0.095L}});
-  EXPECT_EQ(Text(2.0L / 3, 18), Text(2.0L / 3, 0));
-  EXPECT_EQ(Text(2.0L / 3, 18), Text(2.0L / 3, 4000000000u));
+// those whose integer bit is clear by the value their bits denote.
+TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
+  const std::string infinity = " 9.99999999999999E+998";
+  const struct { uint32_t n; std::string expected; long double value; } cases[] = {
+      {15, " 0", 0}, {15, " 1", 1}, {15, "-1", -1}, {15, " 20", 20}, {15, " 100", 100}, {15, " .5", 0.5L},
+      {15, "-.5", -0.5L}, {15, " .05", 0.05L}, {15, " 1.5", 1.5L}, {15, " 123.456", 123.456L},
+      {15, " .333333333333333", 1.0L / 3}, {15, " .666666666666667", 2.0L / 3}, {15, "-.666666666666667", -2.0L / 3},
+      {15, " 999999999999999", 999999999999999.0L}, {15, " .000000000000001", 1E-15L}, {15, " 1E+15", 1E15L},
+      {15, " 1E+16", 1E16L}, {15, " 1.23456789012346E+17", 123456789012345678.0L}, {15, " 1E+100", 1E100L},
+      {15, " 1E-16", 1E-16L}, {15, " 1.5E-20", 1.5E-20L}, {15, "-1E-100", -1E-100L},
+      {15, " 1.18973149535723E+4932", limits::max()}, {15, " 3.36210314311209E-4932", limits::min()},
+      {15, "-0", -0.0L}, {15, infinity, limits::infinity()}, {15, "-" + infinity.substr(1), -limits::infinity()},
+      {15, " 0", limits::quiet_NaN()}, {15, "-0", -limits::quiet_NaN()}, {15, " 0", limits::denorm_min()},
+      {15, "-0", Bits(true, 0, 0x8000000000000000u)},             // pseudo-denormal
+      {15, infinity, Bits(false, 0x7FFF, 0x8000000000000001u)},  // top bits say infinity
+      {15, " 0", Bits(false, 0x7FFF, 0)}, {15, " 0", Bits(false, 0x7FFF, 0x4000000000000000u)},  // pseudo-inf, -NaN
+      {15, " 1", Bits(false, 16383 + 1, 0x4000000000000000u)}, {15, "-3", Bits(true, 16383 + 2, 0x6000000000000000u)},
+      {15, " 0", Bits(false, 16383, 0)}, {15, " 0", Bits(false, 3, 1)},  // unnormals
+      {7, " 3.141593", 3.14159265358979L}, {7, " 1.234568E+7", 12345678.9L}, {7, " 1E+15", 999999999999999.0L},
+      {3, " .667", 2.0L / 3}, {3, " 1.23E+3", 1234}, {18, " .25", 0.25L}, {18, " 123456789012345678", 123456789012345678.0L},
+      {1, " 1E+1", 9.5L}, {1, " 9", 9.4L}, {1, " .1", 0.095L}, {0, " .666666666666666667", 2.0L / 3},
+      {4000000000u, " .666666666666666667", 2.0L / 3}, {18, "-1.23456789012345678E-4000", -1.23456789012345678E-4000L}};
+  for (const auto& c : cases) EXPECT_EQ(c.expected, Text(c.value, c.n)) << "n = " << c.n;
 }
 
 // Integers of up to 15 digits and decimal fractions exact at 15 significant digits
@@ -113,25 +117,17 @@ TEST(NumberText, ShortDecimalsAreExact) {
   std::mt19937_64 random(15);
   for (int i = 0; i < 20000; ++i) {
     const uint64_t mantissa = random() % 1000000000000000u;
-    const int places = static_cast<int>(random() % 16);
-    std::string digits = std::to_string(mantissa);
-    const long double value = static_cast<long double>(mantissa) / ScalePower(places);
-    std::string expected;
-    if (places == 0) {
-      expected = " " + digits;
-    } else {
-      if (digits.size() <= static_cast<size_t>(places)) digits.insert(0, places - digits.size(), '0');
+    const size_t places = random() % 16;
+    long double power = 1;
+    for (size_t p = 0; p < places; ++p) power *= 10;
+    std::string digits = std::to_string(mantissa), expected = " " + digits;
+    if (places > 0) {
+      if (digits.size() <= places) digits.insert(0, places - digits.size(), '0');
       expected = " " + digits.substr(0, digits.size() - places) + "." + digits.substr(digits.size() - places);
-      while (expected.back() == '0') expected.pop_back();
+      expected.erase(expected.find_last_not_of('0') + 1);
       if (expected.back() == '.') expected.pop_back();
       if (expected == " ") expected = " 0";
     }
-    ASSERT_EQ(expected, Text(value, 15)) << mantissa << " / 10^" << places;
+    ASSERT_EQ(expected, Text(static_cast<long double>(mantissa) / power, 15)) << mantissa << " / 10^" << places;
   }
 }
-
-TEST(NumberText, LongestTextFitsTheBuffer) {
-  EXPECT_EQ("-1.23456789012345678E-4000", Text(-1.23456789012345678E-4000L, 18));
-}
-
-}  // namespace

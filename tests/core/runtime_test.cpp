@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cstddef>
+
+#include "runtime/array_block.h"
+#include "runtime/cleanup_list.h"
+#include "runtime/command_tail.h"
+#include "runtime/platform_class.h"
+#include "runtime/runtime_block.h"
+#include "runtime/runtime_checks.h"
+#include "runtime/runtime_error.h"
+#include "tests/core/text_test_support.h"
+
+TEST(CommandTail, StartsPastTheProgramNameAndItsBlanks) {
+  const struct { const char *line, *tail; } cases[] = {
+      {"\"C:\\Program Files\\demo.exe\"   a b", "a b"}, {"demo.exe", ""}, {"demo.exe\tmore", "\tmore"}, {"", ""},
+      {"\"demo.exe\"x y", "x y"}, {"   after blanks", "after blanks"}, {"\"no closing quote", ""}, {"demo.exe\x01rest", "\x01rest"},
+      {"demo.exe  two blanks", "two blanks"}, {"\"\" quoted empty name", "quoted empty name"}};
+  for (const auto& c : cases) EXPECT_EQ(c.line + std::strlen(c.line) - std::strlen(c.tail), CommandTailOf(c.line)) << c.line;
+}
+
+#define ROW(call, error) {[](ProcedureFrame& f) -> bool { ArrayDescriptor none{}; return (void)none, call; }, error, #call}
+
+// Raising records the number (0: 51) with the pending flag, the latest winning; each check gives
+// whether it passed and records its error (6: range, 9: subscript or array) only when not.
+TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
+  const struct { bool (*run)(ProcedureFrame&); uint32_t error; const char* call; } cases[] = {
+      ROW((RaiseError(f, 7), false), 7), ROW((RaiseError(f, 0), false), 51), ROW((RaiseErrorKeepingResult(f, 9), false), 9),
+      ROW((RaiseErrorKeepingResult(f, 0), false), 51), ROW((RaiseError5(f), false), 5), ROW((RaiseError6(f), false), 6),
+      ROW((RaiseError52(f), false), 52), ROW((RaiseError244(f), false), 244), ROW((RaiseError(f, 7), RaiseError(f, 9), false), 9),
+      ROW(CheckByteFrom32(f, 0), 0), ROW(CheckByteFrom32(f, 255), 0), ROW(CheckByteFrom32(f, 256), 6), ROW(CheckByteFrom32(f, -1), 6),
+      ROW(CheckUnsignedFrom32(f, 0), 0), ROW(CheckUnsignedFrom32(f, INT32_MAX), 0), ROW(CheckUnsignedFrom32(f, -1), 6),
+      ROW(CheckSigned16(f, -32768), 0), ROW(CheckSigned16(f, 32767), 0), ROW(CheckSigned16(f, 32768), 6),
+      ROW(CheckSigned16(f, -32769), 6), ROW(CheckNonNegative16(f, 0), 0), ROW(CheckNonNegative16(f, -1), 6),
+      ROW(CheckNonNegative16(f, 32768), 6), ROW(CheckUnsigned16(f, 65535), 0), ROW(CheckUnsigned16(f, 65536), 6),
+      ROW(CheckUnsigned16(f, -1), 6), ROW(CheckByteFrom16(f, 0x00FF), 0), ROW(CheckByteFrom16(f, 0x0100), 6), ROW(CheckNothing(f), 0),
+      ROW(CheckSubscript(f, -3, -3, -1).passed, 0), ROW(CheckSubscript(f, 11, 1, 10).passed, 9),
+      ROW(CheckSubscript(f, 0, 1, 10).passed, 9), ROW(CheckSubscript(f, 5, 1, 10).offset == 4, 0),
+      ROW(CheckSubscript(f, INT32_MAX, INT32_MIN, INT32_MAX).offset == 0xFFFFFFFF, 0), ROW(CheckArrayPresent(f, none), 9)};
+  for (const auto& c : cases) {
+    ProcedureFrame frame;
+    EXPECT_EQ(c.error == 0, c.run(frame)) << c.call;
+    EXPECT_EQ(c.error == 0 ? 0 : kErrorPending | c.error, frame.errorWord) << c.call;
+    EXPECT_EQ(c.error & 0xFF, ErrorNumber(frame)) << c.call;
+  }
+}
+
+// Without a handler an error is dispatched all the same, keeping its number.
+TEST(RuntimeError, DispatchCheckSendsToTheHandlerOnlyWhenAnErrorIsPending) {
+  for (bool handled : {false, true}) {
+    ProcedureFrame frame;
+    if (handled) frame.errorHandler = [](ProcedureFrame&) {};
+    EXPECT_FALSE(ErrorDispatchCheck(frame));
+    RaiseError(frame, 6);
+    EXPECT_EQ(handled, ErrorDispatchCheck(frame));
+    EXPECT_EQ(handled ? kErrorHandlerEntered | 6 : 6, frame.errorWord);
+    EXPECT_FALSE(ErrorDispatchCheck(frame)) << "already dispatched";
+    RaiseError(frame, 7);
+    EXPECT_EQ(kErrorPending | 7, frame.errorWord) << "a new raise replaces number and flags";
+  }
+}
+
+struct RowFrame {
+  ProcedureFrame frame;
+  DynString label, notOwned;
+  ArrayDescriptor cells;
+  DynString caption;
+};
+static_assert(CleanupString(-8) == -14 && CleanupArray(-8) == -15, "locals below the frame encode as well");
+
+// Listed strings and arrays go back (the leak checker watches), a skipped one and all past a value shifting to zero stay.
+TEST(CleanupList, ReleasesTheListedStringsAndArraysUpToTheEnd) {
+  RowFrame row{};
+  DynString owner = MakeText("not ours"), kept = MakeText("kept");
+  row.label = MakeText("label"), row.notOwned = owner, row.caption = MakeText("caption");
+  const ArrayBounds bounds[] = {{0, 2}};
+  ArrayDimension(row.frame, row.cells, nullptr, kArrayEraseKeeps, kArrayFirstStringType, sizeof(DynString), bounds);
+  static_cast<DynString*>(row.cells.data)[1] = MakeText("cell");
+  const CleanupEntry list[] = {CleanupString(offsetof(RowFrame, label)), CleanupSkipped(offsetof(RowFrame, notOwned)),
+                               CleanupArray(offsetof(RowFrame, cells)), CleanupString(offsetof(RowFrame, caption)), kCleanupEnd};
+  ReleaseLocals(row.frame, list);
+  EXPECT_EQ(0, row.cells.flags & kArrayDimensioned) << "arrays are erased with their memory released";
+  row.label = MakeText("label"), row.caption = kept;
+  const CleanupEntry shortList[] = {CleanupString(offsetof(RowFrame, label)), 1, CleanupString(offsetof(RowFrame, caption)), kCleanupEnd};
+  ReleaseLocals(row.frame, shortList);
+  EXPECT_EQ("not ours|kept|0", TextOf(owner) + "|" + TextOf(kept) + "|" + std::to_string(row.frame.errorWord));
+  TextRelease(owner), TextRelease(kept);
+}
+
+static int cpuidCalls = 0;
+static uint32_t cpuidBits = 0;
+static bool keyPresent = false;
+static const PlatformProbes kFakes{[] { return ++cpuidCalls, cpuidBits; }, [] { return keyPresent; }};
+
+static OsVersionRecord Version(uint32_t platformId, uint32_t build, uint32_t major = 4, uint32_t minor = 0) {
+  OsVersionRecord record{};
+  record.size = sizeof record, record.majorVersion = major, record.minorVersion = minor;
+  record.buildNumber = build, record.platformId = platformId;
+  return record;
+}
+
+TEST(PlatformClass, FlagsAndProcessorClassFollowPlatformAndProcessor) {
+  constexpr uint32_t kMmxBit = 1u << 23, kWin32s = 0, k9x = 1, kNt = 2;
+  const struct { OsVersionRecord version; ProcessorFacts processor; uint32_t cpuid; bool key; uint16_t flags;
+                 uint8_t cpuClass; int cpuidCalls; } cases[] = {
+      {Version(k9x, 950), {486, 0, 0}, kMmxBit, false, kWindows9xBuild950, 4, 0},
+      {Version(k9x, 1111), {586, 0, 0}, kMmxBit, false, kWindows9xBuild1111 | kMmx, 5, 1},
+      {Version(k9x, 0x10000 + 950 + 1), {386, 0, 0}, 0, false, kWindows9xOtherBuild, 3, 0},
+      {Version(k9x, 0x40000 + 950), {387, 0, 0}, 0, false, kWindows9xBuild950, 4, 0},  // low 16 bits of the build
+      {Version(kNt, 2600, 5, 1), {0, 0, 6}, 0, false, kWindowsNt, 5, 1},
+      {Version(kNt, 2600, 5, 1), {0, 0, 15}, kMmxBit, true, kWindowsNt | kMmx | kFloatingPointProcessor, 5, 1},
+      {Version(kNt, 1381), {0, 0, 4}, kMmxBit, false, kWindowsNt, 4, 0}, {Version(kNt, 1381), {0, 0, 2}, kMmxBit, false, kWindowsNt, 3, 0},
+      {Version(kNt, 1381), {0, 0, 0x0104}, kMmxBit, false, kWindowsNt, 4, 0},  // the level's low byte
+      {Version(kNt, 1381), {0, 6, 21164}, kMmxBit, false, kWindowsNt, 3, 0},   // another architecture: no CPUID
+      {Version(kWin32s, 0), {586, 0, 6}, kMmxBit, true, kFloatingPointProcessor, 3, 0},
+      {Version(3, 950), {586, 0, 0}, 0, false, kWindows9xBuild950, 5, 1}};  // both bits count as 9x
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    cpuidCalls = 0, cpuidBits = c.cpuid, keyPresent = c.key;
+    const PlatformClass found = ClassifyPlatform(c.version, c.processor, kFakes);
+    EXPECT_EQ(std::make_tuple(c.flags, c.cpuClass, c.cpuidCalls), std::make_tuple(found.platformFlags, found.cpuClass, cpuidCalls)) << i;
+  }
+  EXPECT_EQ(0x0A03, ClassifyPlatform(Version(kNt, 0, 0x10A, 0x203), {0, 0, 0}, kFakes).osVersion);
+}
