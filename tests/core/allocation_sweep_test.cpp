@@ -39,11 +39,7 @@ struct SweepCase {
 };
 
 static void Var(SweepRun& r, const std::string& text) { r.slots[0] = MakeText(text); }
-static void Borrow(SweepRun& r, const std::string& text) {
-  DynString* slot = &r.slots[1];
-  while (*slot != nullptr) ++slot;
-  TextPushBorrowed(r.frame, *slot = MakeText(text));
-}
+static void Borrow(SweepRun& r, const std::string& text) { TextPushBorrowed(r.frame, *(r.slots[1] ? &r.slots[2] : &r.slots[1]) = MakeText(text)); }
 
 // Pops the stack and gives everything back, describing what it found.
 static std::string GiveBack(SweepRun& r) {
@@ -63,18 +59,14 @@ static void Sweep(const SweepCase& c) {
     SCOPED_TRACE(testing::Message() << c.name << ", allocation " << n << " refused");
     const platform::ResourceCounts before = platform::LiveResourcesNow();
     const uint64_t refusedBefore = platform::AllocationCountsNow().refused;
-    SweepRun run;
-    run.refusedAllocation = n;
+    SweepRun run{.refusedAllocation = n};
     c.operation(run);
     platform::RefuseNextAllocations(0);
     const std::pair<int, uint32_t> left{TextStackDepth(run.frame), run.frame.errorWord};
     const std::string state = GiveBack(run);
     EXPECT_EQ(before, platform::LiveResourcesNow()) << "not everything was given back";
-    if (platform::AllocationCountsNow().refused == refusedBefore) {
-      EXPECT_EQ(c.result, std::to_string(n - 1) + " " + state);
-      return;
-    }
-    if (n == 1) first = left;
+    if (platform::AllocationCountsNow().refused == refusedBefore) return (void)[&] { EXPECT_EQ(c.result, std::to_string(n - 1) + " " + state); }();
+    first = n == 1 ? left : first;
     EXPECT_EQ(n == 1 ? c.refused : state, state);
     EXPECT_EQ(first, left) << "every refusal leaves the depth and error word of the first";
     if (c.result.empty()) return;  // beyond what any storage could hold: refused every time

@@ -45,18 +45,17 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
   }
 }
 
-// Without a handler an error is dispatched all the same, keeping its number.
+// Without a handler an error is dispatched all the same, keeping its number; a new raise replaces number and flags.
 TEST(RuntimeError, DispatchCheckSendsToTheHandlerOnlyWhenAnErrorIsPending) {
   for (bool handled : {false, true}) {
     ProcedureFrame frame;
-    if (handled) frame.errorHandler = [](ProcedureFrame&) {};
-    EXPECT_FALSE(ErrorDispatchCheck(frame));
-    RaiseError(frame, 6);
-    EXPECT_EQ(handled, ErrorDispatchCheck(frame));
-    EXPECT_EQ(handled ? kErrorHandlerEntered | 6 : 6, frame.errorWord);
-    EXPECT_FALSE(ErrorDispatchCheck(frame)) << "already dispatched";
+    frame.errorHandler = handled ? +[](ProcedureFrame&) {} : nullptr;
+    const bool before = ErrorDispatchCheck(frame), pending = (RaiseError(frame, 6), ErrorDispatchCheck(frame));
+    const uint32_t dispatched = frame.errorWord;
+    const bool again = ErrorDispatchCheck(frame);
     RaiseError(frame, 7);
-    EXPECT_EQ(kErrorPending | 7, frame.errorWord) << "a new raise replaces number and flags";
+    EXPECT_TRUE(!before && pending == handled && dispatched == (handled ? kErrorHandlerEntered | 6 : 6) && !again);
+    EXPECT_EQ(kErrorPending | 7, frame.errorWord);
   }
 }
 
@@ -93,10 +92,7 @@ static bool keyPresent = false;
 static const PlatformProbes kFakes{[] { return ++cpuidCalls, cpuidBits; }, [] { return keyPresent; }};
 
 static OsVersionRecord Version(uint32_t platformId, uint32_t build, uint32_t major = 4, uint32_t minor = 0) {
-  OsVersionRecord record{};
-  record.size = sizeof record, record.majorVersion = major, record.minorVersion = minor;
-  record.buildNumber = build, record.platformId = platformId;
-  return record;
+  return OsVersionRecord{sizeof(OsVersionRecord), major, minor, build, platformId, {}};
 }
 
 TEST(PlatformClass, FlagsAndProcessorClassFollowPlatformAndProcessor) {
