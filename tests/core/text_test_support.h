@@ -1,6 +1,5 @@
 #pragma once
-// Helpers of the string tests: texts to and from DynStrings, and the allocation
-// counters seen as differences.
+// Helpers of the string tests: texts to and from DynStrings and the temporary string stack.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -41,9 +40,3 @@ inline std::string Drain(ProcedureFrame& frame) {
   std::snprintf(error, sizeof error, "%X", static_cast<unsigned>(frame.errorWord));
   return state + error;
 }
-
-// String allocations made since the counter was created.
-struct StringAllocations {
-  uint64_t start = platform::AllocationCountsNow().strings;
-  uint64_t Made() const { return platform::AllocationCountsNow().strings - start; }
-};
