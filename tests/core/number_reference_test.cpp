@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
-#include <string>
 
 #include "text/number_digits.h"
 #include "text/number_fpu.h"

@@ -1,14 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstddef>
-#include <vector>
-
 #include "runtime/array_block.h"
 #include "runtime/cleanup_list.h"
 #include "runtime/command_tail.h"
-#include "runtime/handle_sort.h"
-#include "runtime/memory_block.h"
 #include "runtime/platform_class.h"
 #include "runtime/runtime_block.h"
 #include "runtime/runtime_checks.h"
@@ -176,24 +170,5 @@ TEST(ArrayErase, ModesAndFlagsChooseBetweenKeepingAndReleasing) {
     EXPECT_EQ(c.keeps, array.data != nullptr && (array.flags & kArrayDimensioned)) << "row " << i;
     if (c.keeps) EXPECT_EQ(std::vector<DynString>(5), std::vector<DynString>(cells, cells + 5)) << "row " << i;
     ArrayErase(frame, array, kEraseRelease);
-  }
-}
-
-TEST(MemoryBlock, ZeroFilledUntilFreed) {
-  ProcedureFrame frame;
-  auto* block = static_cast<unsigned char*>(MemoryAllocate(frame, 64));
-  ASSERT_NE(nullptr, block);
-  EXPECT_EQ(std::vector<unsigned char>(64, 0), std::vector<unsigned char>(block, block + 64));
-  EXPECT_TRUE(MemoryFree(frame, block) && frame.errorWord == 0);
-}
-
-TEST(HandleSort, SortsDescendingWithLogarithmicDepth) {
-  std::vector<uintptr_t> ascending(4096), equal(4096, 7), organPipe(4096), random(4096), two = {1, 2};
-  for (size_t i = 0; i < 4096; ++i) ascending[i] = i + 1, organPipe[i] = i < 2048 ? i : 4096 - i, random[i] = (i * 2654435761u) % 10007;
-  for (const auto* keys : {&ascending, &equal, &organPipe, &random, &two}) {
-    std::vector<uintptr_t> sorted = *keys;
-    const uint32_t depth = SortHandlesDescending(reinterpret_cast<DynString*>(sorted.data()), static_cast<uint32_t>(sorted.size()));
-    EXPECT_TRUE(std::is_sorted(sorted.rbegin(), sorted.rend())) << keys->size();
-    EXPECT_LE(depth, keys->size() == 2 ? 3 : 14);  // log2 of the count, plus two
   }
 }
