@@ -29,12 +29,9 @@ struct SweepRun {
   void Start() const { platform::RefuseAllocationAfter(refusedAllocation - 1); }
 };
 
-// States read "stack entries, top first (@: the null handle)|error word>slots=value".
-struct SweepCase {
-  const char* name;
-  void (*operation)(SweepRun&);
-  std::string refused, result;  // the result prefixed with the number of allocations made
-};
+// States read "stack entries, top first (@: the null handle)|error word>slots=value"; the result's
+// is prefixed with the number of allocations made.
+struct SweepCase { const char* name; void (*operation)(SweepRun&); std::string refused, result; };
 
 static void Var(SweepRun& r, const std::string& text) { r.slots[0] = MakeText(text); }
 static void Borrow(SweepRun& r, const std::string& text) { TextPushBorrowed(r.frame, *(r.slots[1] ? &r.slots[2] : &r.slots[1]) = MakeText(text)); }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <random>
 
 #include "text/number_digits.h"
@@ -18,27 +19,21 @@ using Decimal = std::pair<std::string, int32_t>;
 static Decimal Reference(long double value, uint32_t n) {
   char text[64];
   std::snprintf(text, sizeof text, "%.*Le", static_cast<int>(n - 1), value);
-  Decimal decimal{"", 0};
-  const char* p = text + (text[0] == '-');
-  for (; *p != 'e'; ++p) decimal.first += *p == '.' ? "" : std::string(1, *p);
-  return decimal.second = std::atoi(p + 1) + 1, decimal;
+  std::string digits(text + (text[0] == '-'), std::strchr(text, 'e'));
+  return {digits.erase(1, 1), std::atoi(std::strchr(text, 'e') + 1) + 1};
 }
 
 static Decimal Ours(long double value, uint32_t n) {
   char digits[kDecimalDigitsBufferSize];
-  const int32_t exponent = DecimalDigits(value, n, digits).exponent;
-  return {digits, exponent};
+  return {digits, DecimalDigits(value, n, digits).exponent};  // the call comes first: braced lists run in order
 }
 
 // Rounds wider digits half up to n, as the generator does after its scaling.
 static Decimal RoundHalfUp(const Decimal& wide, uint32_t n) {
   Decimal rounded{wide.first.substr(0, n), wide.second};
   int i = static_cast<int>(n) - 1;
-  if (wide.first[n] >= '5') {
-    while (i >= 0 && rounded.first[i] == '9') rounded.first[i--] = '0';
-    if (i >= 0) ++rounded.first[i];
-    else rounded.first[0] = '1', ++rounded.second;
-  }
+  while (wide.first[n] >= '5' && i >= 0 && rounded.first[i] == '9') rounded.first[i--] = '0';
+  if (wide.first[n] >= '5') i >= 0 ? ++rounded.first[i] : (rounded.first[0] = '1', ++rounded.second);
   return rounded;
 }
 

@@ -46,23 +46,15 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
 // Without a handler an error is dispatched all the same, keeping its number; a new raise replaces number and flags.
 TEST(RuntimeError, DispatchCheckSendsToTheHandlerOnlyWhenAnErrorIsPending) {
   for (bool handled : {false, true}) {
-    ProcedureFrame frame;
-    frame.errorHandler = handled ? +[](ProcedureFrame&) {} : nullptr;
-    const bool before = ErrorDispatchCheck(frame), pending = (RaiseError(frame, 6), ErrorDispatchCheck(frame));
-    const uint32_t dispatched = frame.errorWord;
-    const bool again = ErrorDispatchCheck(frame);
-    RaiseError(frame, 7);
-    EXPECT_TRUE(!before && pending == handled && dispatched == (handled ? kErrorHandlerEntered | 6 : 6) && !again);
-    EXPECT_EQ(kErrorPending | 7, frame.errorWord);
+    ProcedureFrame f;
+    f.errorHandler = handled ? +[](ProcedureFrame&) {} : nullptr;
+    const bool checks[] = {ErrorDispatchCheck(f), (RaiseError(f, 6), ErrorDispatchCheck(f)), f.errorWord == (handled ? kErrorHandlerEntered | 6 : 6),
+                           ErrorDispatchCheck(f), (RaiseError(f, 7), f.errorWord == (kErrorPending | 7))};
+    EXPECT_EQ((std::vector<bool>{false, handled, true, false, true}), std::vector<bool>(checks, checks + 5));
   }
 }
 
-struct RowFrame {
-  ProcedureFrame frame;
-  DynString label, notOwned;
-  ArrayDescriptor cells;
-  DynString caption;
-};
+struct RowFrame { ProcedureFrame frame; DynString label, notOwned; ArrayDescriptor cells; DynString caption; };
 static_assert(CleanupString(-8) == -14 && CleanupArray(-8) == -15, "locals below the frame encode as well");
 
 // Listed strings and arrays go back (the leak checker watches), a skipped one and all past a value shifting to zero stay.
@@ -95,24 +87,19 @@ static OsVersionRecord Version(uint32_t platformId, uint32_t build, uint32_t maj
 
 TEST(PlatformClass, FlagsAndProcessorClassFollowPlatformAndProcessor) {
   constexpr uint32_t kMmxBit = 1u << 23, kWin32s = 0, k9x = 1, kNt = 2;
-  const struct { OsVersionRecord version; ProcessorFacts processor; uint32_t cpuid; bool key; uint16_t flags;
-                 uint8_t cpuClass; int cpuidCalls; } cases[] = {
-      {Version(k9x, 950), {486, 0, 0}, kMmxBit, false, kWindows9xBuild950, 4, 0},
-      {Version(k9x, 1111), {586, 0, 0}, kMmxBit, false, kWindows9xBuild1111 | kMmx, 5, 1},
-      {Version(k9x, 0x10000 + 950 + 1), {386, 0, 0}, 0, false, kWindows9xOtherBuild, 3, 0},
-      {Version(k9x, 0x40000 + 950), {387, 0, 0}, 0, false, kWindows9xBuild950, 4, 0},  // low 16 bits of the build
-      {Version(kNt, 2600, 5, 1), {0, 0, 6}, 0, false, kWindowsNt, 5, 1},
+  // 9x builds by their low 16 bits; NT levels by their low byte; no CPUID on other architectures; both bits count as 9x.
+  const struct { OsVersionRecord version; ProcessorFacts processor; uint32_t cpuid; bool key; uint16_t flags; uint8_t cpuClass; int cpuidCalls; } cases[] = {
+      {Version(k9x, 950), {486, 0, 0}, kMmxBit, false, kWindows9xBuild950, 4, 0}, {Version(k9x, 0x40000 + 950), {387, 0, 0}, 0, false, kWindows9xBuild950, 4, 0},
+      {Version(k9x, 1111), {586, 0, 0}, kMmxBit, false, kWindows9xBuild1111 | kMmx, 5, 1}, {Version(k9x, 0x10000 + 951), {386, 0, 0}, 0, false, kWindows9xOtherBuild, 3, 0},
+      {Version(kNt, 2600, 5, 1), {0, 0, 6}, 0, false, kWindowsNt, 5, 1}, {Version(kNt, 1381), {0, 0, 4}, kMmxBit, false, kWindowsNt, 4, 0},
       {Version(kNt, 2600, 5, 1), {0, 0, 15}, kMmxBit, true, kWindowsNt | kMmx | kFloatingPointProcessor, 5, 1},
-      {Version(kNt, 1381), {0, 0, 4}, kMmxBit, false, kWindowsNt, 4, 0}, {Version(kNt, 1381), {0, 0, 2}, kMmxBit, false, kWindowsNt, 3, 0},
-      {Version(kNt, 1381), {0, 0, 0x0104}, kMmxBit, false, kWindowsNt, 4, 0},  // the level's low byte
-      {Version(kNt, 1381), {0, 6, 21164}, kMmxBit, false, kWindowsNt, 3, 0},   // another architecture: no CPUID
-      {Version(kWin32s, 0), {586, 0, 6}, kMmxBit, true, kFloatingPointProcessor, 3, 0},
-      {Version(3, 950), {586, 0, 0}, 0, false, kWindows9xBuild950, 5, 1}};  // both bits count as 9x
+      {Version(kNt, 1381), {0, 0, 2}, kMmxBit, false, kWindowsNt, 3, 0}, {Version(kNt, 1381), {0, 0, 0x0104}, kMmxBit, false, kWindowsNt, 4, 0},
+      {Version(kNt, 1381), {0, 6, 21164}, kMmxBit, false, kWindowsNt, 3, 0}, {Version(3, 950), {586, 0, 0}, 0, false, kWindows9xBuild950, 5, 1},
+      {Version(kWin32s, 0), {586, 0, 6}, kMmxBit, true, kFloatingPointProcessor, 3, 0}};
   for (size_t i = 0; i < std::size(cases); ++i) {
-    const auto& c = cases[i];
-    cpuidCalls = 0, cpuidBits = c.cpuid, keyPresent = c.key;
-    const PlatformClass found = ClassifyPlatform(c.version, c.processor, kFakes);
-    EXPECT_EQ(std::make_tuple(c.flags, c.cpuClass, c.cpuidCalls), std::make_tuple(found.platformFlags, found.cpuClass, cpuidCalls)) << i;
+    cpuidCalls = 0, cpuidBits = cases[i].cpuid, keyPresent = cases[i].key;
+    const PlatformClass found = ClassifyPlatform(cases[i].version, cases[i].processor, kFakes);
+    EXPECT_EQ(std::make_tuple(cases[i].flags, cases[i].cpuClass, cases[i].cpuidCalls), std::make_tuple(found.platformFlags, found.cpuClass, cpuidCalls)) << i;
   }
   EXPECT_EQ(0x0A03, ClassifyPlatform(Version(kNt, 0, 0x10A, 0x203), {0, 0, 0}, kFakes).osVersion);
 }
@@ -168,7 +155,7 @@ TEST(ArrayErase, ModesAndFlagsChooseBetweenKeepingAndReleasing) {
     if (c.type == kInt32Type) TextRelease(cells[0]), TextRelease(cells[2]);  // plain bytes, not strings
     EXPECT_EQ(0, ArrayErase(frame, array, c.mode));
     EXPECT_EQ(c.keeps, array.data != nullptr && (array.flags & kArrayDimensioned)) << "row " << i;
-    if (c.keeps) EXPECT_EQ(std::vector<DynString>(5), std::vector<DynString>(cells, cells + 5)) << "row " << i;
+    EXPECT_TRUE(!c.keeps || std::vector<DynString>(5) == std::vector<DynString>(cells, cells + 5)) << "row " << i;
     ArrayErase(frame, array, kEraseRelease);
   }
 }

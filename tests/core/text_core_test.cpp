@@ -16,10 +16,8 @@ using namespace std::string_literals;
 TEST(TextCore, StorageCarriesItsLengthAndAZeroAfterTheBytes) {
   const TextAllocation empty = TextAlloc(0), huge = TextAlloc(0xFFFFFFFFu), made = TextAlloc(5);
   const TextSpan view = TextView(DynString{nullptr});
-  uint32_t lengthWord = 1;
-  std::memcpy(&lengthWord, view.bytes - 4, 4);
   EXPECT_TRUE(!empty.handle && !empty.failed && huge.failed && !huge.handle && view.bytes == &runtimeBlock.emptyText);
-  EXPECT_TRUE(view.length == 0 && view.bytes[0] == 0 && lengthWord == 0);
+  EXPECT_TRUE(view.length == 0 && view.bytes[0] == 0 && std::memcmp(view.bytes - 4, "\0\0\0", 4) == 0);
   ASSERT_TRUE(made.handle != nullptr && made.handle == made.bytes);
   std::memcpy(made.bytes, "ab\0cd", 5);
   EXPECT_TRUE(TextHandleLength(made.handle) == 5 && made.handle[5] == 0 && TextOf(made.handle) == "ab\0cd"s);
@@ -31,10 +29,9 @@ TEST(TextCore, StorageCarriesItsLengthAndAZeroAfterTheBytes) {
 TEST(TextCore, StackGrowsDownAndPopsReleaseOnlyOwnedEntries) {
   ProcedureFrame frame;
   DynString variable = MakeText("four"), empty = nullptr;
-  TextPushEmpty(frame);
-  EXPECT_EQ(-4, frame.tempIndex);
+  const int afterFirst = (TextPushEmpty(frame), frame.tempIndex);
   TextPushBorrowed(frame, variable), PushText(frame, "abc");
-  EXPECT_TRUE(frame.tempIndex == -12 && frame.tempStrings[1].handle == variable && TextStackEntry(frame, 1).borrowed);
+  EXPECT_TRUE(afterFirst == -4 && frame.tempIndex == -12 && frame.tempStrings[1].handle == variable && TextStackEntry(frame, 1).borrowed);
   const uint32_t lengths[] = {TextLength(frame), TextLength(frame), TextLength(frame)};  // in order, top first
   EXPECT_TRUE(lengths[0] == 3 && lengths[1] == 4 && lengths[2] == 0);
   EXPECT_TRUE(frame.tempIndex == 0 && TextPointer(&variable) == variable && *TextPointer(&empty) == 0);

@@ -8,10 +8,7 @@
 #include "runtime/procedure_frame.h"
 #include "text/text_core.h"
 
-inline std::string TextOf(DynString handle) {
-  const TextSpan span = TextView(handle);
-  return std::string(span.bytes, span.length);
-}
+inline std::string TextOf(DynString handle) { return std::string(TextView(handle).bytes, TextView(handle).length); }
 
 // An owned string holding `text`; the test releases it.
 inline DynString MakeText(const std::string& text) {
@@ -37,6 +34,5 @@ inline std::string Drain(ProcedureFrame& frame) {
   std::string state;
   for (bool null = false; TextStackDepth(frame) > 0; state += null ? "@|" : "|") state += PopText(frame, &null);
   char error[12];
-  std::snprintf(error, sizeof error, "%X", static_cast<unsigned>(frame.errorWord));
-  return state + error;
+  return state + (std::snprintf(error, sizeof error, "%X", static_cast<unsigned>(frame.errorWord)), error);
 }
