@@ -23,7 +23,7 @@ struct SweepRun {
   ProcedureFrame frame;
   DynString slots[kRowCells] = {};
   ArrayDescriptor array{};
-  void* block = nullptr;
+  void* block = nullptr;  // the memory block allocated, and below what the operation returned, where that matters
   int value = 0, refusedAllocation = 1;  // value: what the operation returned, where that matters
   // The operation proper begins: the allocations setting up its operands are never refused.
   void Start() const { platform::RefuseAllocationAfter(refusedAllocation - 1); }

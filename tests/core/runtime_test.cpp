@@ -38,8 +38,7 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
   for (const auto& c : cases) {
     ProcedureFrame frame;
     EXPECT_EQ(c.error == 0, c.run(frame)) << c.call;
-    EXPECT_EQ(c.error == 0 ? 0 : kErrorPending | c.error, frame.errorWord) << c.call;
-    EXPECT_EQ(c.error & 0xFF, ErrorNumber(frame)) << c.call;
+    EXPECT_TRUE(frame.errorWord == (c.error == 0 ? 0 : kErrorPending | c.error) && ErrorNumber(frame) == (c.error & 0xFF)) << c.call;
   }
 }
 
@@ -69,9 +68,8 @@ TEST(CleanupList, ReleasesTheListedStringsAndArraysUpToTheEnd) {
                                CleanupArray(offsetof(RowFrame, cells)), CleanupString(offsetof(RowFrame, caption)), kCleanupEnd};
   ReleaseLocals(row.frame, list);
   EXPECT_EQ(0, row.cells.flags & kArrayDimensioned) << "arrays are erased with their memory released";
-  row.label = MakeText("label"), row.caption = kept;
-  const CleanupEntry shortList[] = {CleanupString(offsetof(RowFrame, label)), 1, CleanupString(offsetof(RowFrame, caption)), kCleanupEnd};
-  ReleaseLocals(row.frame, shortList);
+  row.label = MakeText("label"), row.caption = kept;  // value 1 ends a list as well
+  ReleaseLocals(row.frame, std::vector<CleanupEntry>{CleanupString(offsetof(RowFrame, label)), 1, CleanupString(offsetof(RowFrame, caption))}.data());
   EXPECT_EQ("not ours|kept|0", TextOf(owner) + "|" + TextOf(kept) + "|" + std::to_string(row.frame.errorWord));
   TextRelease(owner), TextRelease(kept);
 }

@@ -36,10 +36,6 @@ TEST(TextCore, StackGrowsDownAndPopsReleaseOnlyOwnedEntries) {
   EXPECT_TRUE(lengths[0] == 3 && lengths[1] == 4 && lengths[2] == 0);
   EXPECT_TRUE(frame.tempIndex == 0 && TextPointer(&variable) == variable && *TextPointer(&empty) == 0);
   TextRelease(variable);
-  std::vector<char> unterminated(16'777'216 + 8, 'z');
-  unterminated.back() = 0;
-  EXPECT_TRUE(TextPushZeroTerminated(frame, unterminated.data()));
-  EXPECT_EQ(16'777'216u, TextLength(frame)) << "zero-terminated texts stop after sixteen mebibytes";
 }
 
 TEST(TextMid, TakesBytesFromAPositionCountedFromEitherEnd) {
