@@ -33,7 +33,6 @@ struct SweepRun {
 // is prefixed with the number of allocations made.
 struct SweepCase { const char* name; void (*operation)(SweepRun&); std::string refused, result; };
 
-static void Var(SweepRun& r, const std::string& text) { r.slots[0] = MakeText(text); }
 static void Borrow(SweepRun& r, const std::string& text) { TextPushBorrowed(r.frame, *(r.slots[1] ? &r.slots[2] : &r.slots[1]) = MakeText(text)); }
 
 // Pops the stack and gives everything back, describing what it found.
@@ -72,8 +71,7 @@ static void Sweep(const SweepCase& c) {
 const std::string kX600(600, 'x'), kZ19(19, '0');
 constexpr auto kZeroInside = MakeLiteralPool("a\0b");
 
-#define OP(refused, result, setup, ...) \
-  {#__VA_ARGS__, [](SweepRun& r) { ProcedureFrame& f = r.frame; (void)f; setup; r.Start(); __VA_ARGS__; }, refused, result}
+#define OP(refused, result, setup, ...) {#__VA_ARGS__, [](SweepRun& r) { auto& f = r.frame; (void)f; setup; r.Start(); __VA_ARGS__; }, refused, result}
 // clang-format off
 const SweepCase kCases[] = {
   OP("Cancel|@|8007>", "2 Cancel|Cancel|0>", , TextPushLiteral(f, DemoLiteral(kCancelText)); TextPushLiteral(f, DemoLiteral(kCancelText))),
@@ -95,13 +93,13 @@ const SweepCase kCases[] = {
   OP("@|8007>", "1 text|0>", PushText(f, "text"); TextPushEmpty(f), TextConcat(f)),
   OP("", "0 @|0>", TextPushEmpty(f); TextPushEmpty(f), TextConcat(f)),
   OP("@|8007>,ab,cd", "1 abcd|0>,ab,cd", Borrow(r, "ab"); Borrow(r, "cd"), TextConcat(f)),
-  OP("", "0 0>new", Var(r, "old"); PushText(f, "new"), TextAssign(f, &r.slots[0])),
-  OP("", "0 0>", Var(r, "old"); TextPushEmpty(f), TextAssignNew(f, &r.slots[0])),
-  OP("", "0 0>vwxyz,vwxyz", Var(r, "abcde"); Borrow(r, "vwxyz"), TextAssign(f, &r.slots[0])),  // same length: reused
-  OP("8007>,longer", "1 0>longer,longer", Var(r, "abc"); Borrow(r, "longer"), TextAssign(f, &r.slots[0])),
-  OP("", "0 0>self", Var(r, "self"); TextPushBorrowed(f, r.slots[0]), TextAssign(f, &r.slots[0])),
-  OP("8007>,xyz", "1 0>xyz,xyz", Var(r, "abc"); Borrow(r, "xyz"), TextAssignNew(f, &r.slots[0])),
-  OP("", "0 0>", Var(r, "abc"); TextPushBorrowed(f, nullptr), TextAssign(f, &r.slots[0])),
+  OP("", "0 0>new", r.slots[0] = MakeText("old"); PushText(f, "new"), TextAssign(f, &r.slots[0])),
+  OP("", "0 0>", r.slots[0] = MakeText("old"); TextPushEmpty(f), TextAssignNew(f, &r.slots[0])),
+  OP("", "0 0>vwxyz,vwxyz", r.slots[0] = MakeText("abcde"); Borrow(r, "vwxyz"), TextAssign(f, &r.slots[0])),  // same length: reused
+  OP("8007>,longer", "1 0>longer,longer", r.slots[0] = MakeText("abc"); Borrow(r, "longer"), TextAssign(f, &r.slots[0])),
+  OP("", "0 0>self", r.slots[0] = MakeText("self"); TextPushBorrowed(f, r.slots[0]), TextAssign(f, &r.slots[0])),
+  OP("8007>,xyz", "1 0>xyz,xyz", r.slots[0] = MakeText("abc"); Borrow(r, "xyz"), TextAssignNew(f, &r.slots[0])),
+  OP("", "0 0>", r.slots[0] = MakeText("abc"); TextPushBorrowed(f, nullptr), TextAssign(f, &r.slots[0])),
   OP("8007>,held", "1 0>held,held", Borrow(r, "held"), TextPassRef(f, &r.slots[0])),
   OP("", "0 0>made=1", PushText(f, "made"), const DynString got = TextPassValue(f, &r.slots[0]); r.value = got && got == r.slots[0]),
   OP("8007>,held", "1 0>held,held=1", Borrow(r, "held"), const DynString got = TextPassValue(f, &r.slots[0]); r.value = got && got == r.slots[0]),
@@ -118,9 +116,9 @@ const SweepCase kCases[] = {
   OP("@|@|8007>", "", TextPushEmpty(f); PushText(f, "q"), TextRepeatFirst(f, 0xFFFFFFFFu)),
   OP("", "0 @|@|8007>", TextPushEmpty(f); PushText(f, "ab"), TextRepeat(f, 0x80000001u)),  // would wrap to 2
   OP("", "0 @|@|8007>", TextPushEmpty(f); PushText(f, std::string(16, 'x')), TextRepeat(f, 0x10000000u)),  // to 0
-  OP("0>", "1 0>ab", Var(r, "abcdef"), r.slots[0] = TextShrink(r.slots[0], 2)),
-  OP("0>", "1 0>ab", Var(r, "ab"), r.slots[0] = TextShrink(r.slots[0], 10)),
-  OP("", "0 0>", Var(r, "ab"), r.slots[0] = TextShrink(r.slots[0], 0)),
+  OP("0>", "1 0>ab", r.slots[0] = MakeText("abcdef"), r.slots[0] = TextShrink(r.slots[0], 2)),
+  OP("0>", "1 0>ab", r.slots[0] = MakeText("ab"), r.slots[0] = TextShrink(r.slots[0], 10)),
+  OP("", "0 0>", r.slots[0] = MakeText("ab"), r.slots[0] = TextShrink(r.slots[0], 0)),
   OP(" .25| 1.23E+3| 3.141593|@|8007>", "4  .25| 1.23E+3| 3.141593| .666666666666667|0>", , NumberToText(f, 2.0L / 3); NumberToTextShort(f, 3.14159265358979L); NumberToTextDigits(f, 1234, 3); NumberToTextDigits(f, 0.25L, 0)),  // without the trailing blank
   OP("@|8007>,#.##", "1 10.00|0>,#.##", Borrow(r, "#.##"), NumberFormatMask(f, 9.999L)),
   OP("@|8007>", "1 5|0>", TextPushEmpty(f), NumberFormatMask(f, 5)),

@@ -31,9 +31,7 @@ static std::string Text(long double value, uint32_t n) {
   return std::string(buffer, length - 1);
 }
 
-static long double Bits(bool negative, uint16_t exponent, uint64_t significand) {
-  return EncodeExtended(ExtendedParts{negative, exponent, significand});
-}
+static long double Bits(bool negative, uint16_t exponent, uint64_t significand) { return EncodeExtended({negative, exponent, significand}); }
 
 // Every encoding has a text: the special ones by the rules of the digit generator,
 // those whose integer bit is clear by the value their bits denote.

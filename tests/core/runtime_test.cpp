@@ -2,20 +2,11 @@
 
 #include "runtime/array_block.h"
 #include "runtime/cleanup_list.h"
-#include "runtime/command_tail.h"
 #include "runtime/platform_class.h"
 #include "runtime/runtime_block.h"
 #include "runtime/runtime_checks.h"
 #include "runtime/runtime_error.h"
 #include "tests/core/text_test_support.h"
-
-TEST(CommandTail, StartsPastTheProgramNameAndItsBlanks) {
-  const struct { const char *line, *tail; } cases[] = {
-      {"\"C:\\Program Files\\demo.exe\"   a b", "a b"}, {"demo.exe", ""}, {"demo.exe\tmore", "\tmore"}, {"", ""},
-      {"\"demo.exe\"x y", "x y"}, {"   after blanks", "after blanks"}, {"\"no closing quote", ""}, {"demo.exe\x01rest", "\x01rest"},
-      {"demo.exe  two blanks", "two blanks"}, {"\"\" quoted empty name", "quoted empty name"}};
-  for (const auto& c : cases) EXPECT_EQ(c.line + std::strlen(c.line) - std::strlen(c.tail), CommandTailOf(c.line)) << c.line;
-}
 
 #define ROW(call, error) {[](ProcedureFrame& f) -> bool { ArrayDescriptor none{}; return (void)none, call; }, error, #call}
 
@@ -43,16 +34,6 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
 }
 
 // Without a handler an error is dispatched all the same, keeping its number; a new raise replaces number and flags.
-TEST(RuntimeError, DispatchCheckSendsToTheHandlerOnlyWhenAnErrorIsPending) {
-  for (bool handled : {false, true}) {
-    ProcedureFrame f;
-    f.errorHandler = handled ? +[](ProcedureFrame&) {} : nullptr;
-    const bool checks[] = {ErrorDispatchCheck(f), (RaiseError(f, 6), ErrorDispatchCheck(f)), f.errorWord == (handled ? kErrorHandlerEntered | 6 : 6),
-                           ErrorDispatchCheck(f), (RaiseError(f, 7), f.errorWord == (kErrorPending | 7))};
-    EXPECT_EQ((std::vector<bool>{false, handled, true, false, true}), std::vector<bool>(checks, checks + 5));
-  }
-}
-
 struct RowFrame { ProcedureFrame frame; DynString label, notOwned; ArrayDescriptor cells; DynString caption; };
 static_assert(CleanupString(-8) == -14 && CleanupArray(-8) == -15, "locals below the frame encode as well");
 
@@ -113,22 +94,21 @@ static std::string Shape(const ArrayDescriptor& a, const ProcedureFrame& f) {
 }
 
 // Dimensioning twice keeps the first dimensions; erasing releases; external memory stays with its owner;
-// faulty shapes record 9 and refused memory 7, both leaving the array undimensioned.
+// faulty shapes record 9, leaving the array undimensioned (refused memory: the sweep).
 TEST(ArrayDimension, MeasuresBoundsStepsAndSizes) {
   int32_t storage[4] = {1, 2, 3, 4};
   const std::vector<ArrayBounds> two = {{1, 10}, {0, 4}}, one = {{0, 0}}, huge(kArrayMaxDimensions + 1, {0, 1});
-  const struct { std::vector<std::vector<ArrayBounds>> dims; void* data; uint8_t flags, type; uint32_t size; bool refuse; const char* shape; } cases[] = {
-      {{two, one}, nullptr, 0, kInt32Type, 4, false, "4 2 50 200 10 4 0 data"}, {{one}, nullptr, 0, kInt32Type, 4, false, "4 1 1 4 0 0 0 data"},
-      {{one}, storage, kArrayExternal, kInt32Type, 4, false, "5 1 1 4 0 0 0 data"}, {{two}, nullptr, 0, kInt32Type, 4, true, "0 32775"},
-      {{{{5, 4}}}, nullptr, kArrayDimensioned, kInt32Type, 4, false, "0 32777"}, {{{{0, 3}, {2, 1}}}, nullptr, kArrayDimensioned, kInt32Type, 4, false, "0 32777"},
-      {{{{INT32_MIN, INT32_MAX}}}, nullptr, kArrayDimensioned, kInt32Type, 1, false, "0 32777"},
-      {{{{0, 65535}, {0, 65536}}}, nullptr, kArrayDimensioned, kInt32Type, 1, false, "0 32777"},
-      {{{{0, 0x3FFFFFFF}, {0, 1}}}, nullptr, kArrayDimensioned, kInt32Type, 4, false, "0 32777"}, {{{}}, nullptr, kArrayDimensioned, kInt32Type, 4, false, "0 32777"},
-      {{huge}, nullptr, kArrayDimensioned, kInt32Type, 4, false, "0 32777"}, {{{{0, 3}}}, nullptr, kArrayDimensioned, kArrayFirstStringType, 2, false, "0 32777"}};
+  const struct { std::vector<std::vector<ArrayBounds>> dims; void* data; uint8_t flags, type; uint32_t size; const char* shape; } cases[] = {
+      {{two, one}, nullptr, 0, kInt32Type, 4, "4 2 50 200 10 4 0 data"}, {{one}, nullptr, 0, kInt32Type, 4, "4 1 1 4 0 0 0 data"},
+      {{one}, storage, kArrayExternal, kInt32Type, 4, "5 1 1 4 0 0 0 data"}, 
+      {{{{5, 4}}}, nullptr, kArrayDimensioned, kInt32Type, 4, "0 32777"}, {{{{0, 3}, {2, 1}}}, nullptr, kArrayDimensioned, kInt32Type, 4, "0 32777"},
+      {{{{INT32_MIN, INT32_MAX}}}, nullptr, kArrayDimensioned, kInt32Type, 1, "0 32777"},
+      {{{{0, 65535}, {0, 65536}}}, nullptr, kArrayDimensioned, kInt32Type, 1, "0 32777"},
+      {{{{0, 0x3FFFFFFF}, {0, 1}}}, nullptr, kArrayDimensioned, kInt32Type, 4, "0 32777"}, {{{}}, nullptr, kArrayDimensioned, kInt32Type, 4, "0 32777"},
+      {{huge}, nullptr, kArrayDimensioned, kInt32Type, 4, "0 32777"}, {{{{0, 3}}}, nullptr, kArrayDimensioned, kArrayFirstStringType, 2, "0 32777"}};
   for (const auto& c : cases) {
     ProcedureFrame frame;
     ArrayDescriptor array{};
-    if (c.refuse) platform::RefuseNextAllocations(1);
     for (const auto& bounds : c.dims) ArrayDimension(frame, array, c.data, c.flags, c.type, c.size, bounds);
     EXPECT_EQ(c.shape, Shape(array, frame));
     EXPECT_EQ(0, ArrayErase(frame, array, kEraseRelease));

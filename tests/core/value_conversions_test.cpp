@@ -61,10 +61,7 @@ TEST(BitOperations, AddressBitsAcrossBytesAndShiftAndRotateByWidth) {
     EXPECT_EQ(cases[i].expected, Apply(cases[i].operation, cases[i].value, cases[i].count, cases[i].code)) << "row " << i;
 }
 
-static uint32_t SingleBits(float value) {
-  uint32_t bits;
-  return std::memcpy(&bits, &value, sizeof bits), bits;
-}
+static uint32_t SingleBits(float value) { uint32_t bits; return std::memcpy(&bits, &value, sizeof bits), bits; }
 
 // Loads give the value; stores round to nearest even and keep the low bits (of the integer
 // indefinite where there is no integer), through the frame's scratch; logic works on rounded integers.
