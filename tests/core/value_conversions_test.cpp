@@ -70,15 +70,15 @@ TEST(NumberCompanions, LoadsStoresAndLogic) {
   const long double values[][2] = {
       {-128, NumberLoadInt8(f, -128)}, {65535, NumberLoadUInt16(f, 65535)}, {-2147483648.0L, NumberLoadInt32(f, INT32_MIN)},
       {4294967295.0L, NumberLoadUInt32(f, UINT32_MAX)}, {1.5L, NumberLoadSingle(f, SingleBits(1.5f))},
-      {-std::numeric_limits<long double>::infinity(), NumberLoadSingle(f, 0xFF800000u)}, {2, NumberStoreInt32(f, 2.5L)},
-      {4, NumberStoreInt32(f, 3.5L)}, {-2, NumberStoreInt32(f, -2.5L)}, {3, NumberStoreInt32(f, 2.5000001L)}, {0, NumberStoreInt32(f, 0.5L)},
-      {1, NumberStoreInt32(f, 1.4999L)}, {-1, NumberStoreInt32(f, 4294967295.0L)}, {0, NumberStoreInt32(f, 4294967296.0L)},
-      {INT32_MIN, NumberStoreInt32(f, 2147483648.0L)}, {-56, NumberStoreInt8(f, 200)}, {-32768, NumberStoreInt16(f, 32768)},
-      {0, NumberStoreInt32(f, std::numeric_limits<long double>::quiet_NaN())}, {-1, NumberNot(f, 0)}, {-4, NumberNot(f, 2.6L)},
+      {-std::numeric_limits<long double>::infinity(), NumberLoadSingle(f, 0xFF800000u)}, {2, 0.0L + NumberStoreInt32(f, 2.5L)},
+      {4, 0.0L + NumberStoreInt32(f, 3.5L)}, {-2, 0.0L + NumberStoreInt32(f, -2.5L)}, {3, 0.0L + NumberStoreInt32(f, 2.5000001L)}, {0, 0.0L + NumberStoreInt32(f, 0.5L)},
+      {1, 0.0L + NumberStoreInt32(f, 1.4999L)}, {-1, 0.0L + NumberStoreInt32(f, 4294967295.0L)}, {0, 0.0L + NumberStoreInt32(f, 4294967296.0L)},
+      {INT32_MIN, 0.0L + NumberStoreInt32(f, 2147483648.0L)}, {-56, 0.0L + NumberStoreInt8(f, 200)}, {-32768, 0.0L + NumberStoreInt16(f, 32768)},
+      {0, 0.0L + NumberStoreInt32(f, std::numeric_limits<long double>::quiet_NaN())}, {-1, NumberNot(f, 0)}, {-4, NumberNot(f, 2.6L)},
       {5, NumberOr(f, 4, 1)}, {7, NumberOr(f, NumberOr(f, 4, 1), 2)}, {4, NumberAnd(f, 6, 12.4L)}, {10, NumberXor(f, 6, 12)},
-      {-9223372036854775807.0L - 1, NumberOr(f, 0, 1e30L)}, {SingleBits(0.1f), NumberStoreSingle(f, 0.1L)}, {SingleBits(16777216.0f), NumberStoreSingle(f, 16777217.0L)},
-      {0x7F7FFFFF, NumberStoreSingle(f, 0x1.fffffefp127L)}, {0x7F800000, NumberStoreSingle(f, 0x1.ffffffp127L)},
-      {0xFF800000, NumberStoreSingle(f, -1e4000L)}, {0x80000000, NumberStoreSingle(f, -0.0L)}, {0, NumberStoreInt32(f, 1e30L)}};
+      {-9223372036854775807.0L - 1, NumberOr(f, 0, 1e30L)}, {0.0L + SingleBits(0.1f), 0.0L + NumberStoreSingle(f, 0.1L)}, {0.0L + SingleBits(16777216.0f), 0.0L + NumberStoreSingle(f, 16777217.0L)},
+      {0x7F7FFFFF, 0.0L + NumberStoreSingle(f, 0x1.fffffefp127L)}, {0x7F800000, 0.0L + NumberStoreSingle(f, 0x1.ffffffp127L)},
+      {0xFF800000, 0.0L + NumberStoreSingle(f, -1e4000L)}, {0x80000000, 0.0L + NumberStoreSingle(f, -0.0L)}, {0, 0.0L + NumberStoreInt32(f, 1e30L)}};
   for (size_t i = 0; i < std::size(values); ++i) EXPECT_EQ(values[i][0], values[i][1]) << "row " << i;
   int64_t scratch;
   std::memcpy(&scratch, f.conversionScratch, sizeof scratch);
