@@ -122,6 +122,8 @@ const SweepCase kCases[] = {
   OP(" .25| 1.23E+3| 3.141593|@|8007>", "4  .25| 1.23E+3| 3.141593| .666666666666667|0>", , NumberToText(f, 2.0L / 3); NumberToTextShort(f, 3.14159265358979L); NumberToTextDigits(f, 1234, 3); NumberToTextDigits(f, 0.25L, 0)),  // without the trailing blank
   OP("@|8007>,#.##", "1 10.00|0>,#.##", Borrow(r, "#.##"), NumberFormatMask(f, 9.999L)),
   OP("@|8007>", "1 5|0>", TextPushEmpty(f), NumberFormatMask(f, 5)),
+  OP("@|8007>", "1 (1234568)|0>", PushText(f, "$#,##0.00;(#)"), NumberFormatMask(f, -1234567.891L)),
+  OP("8007>", "1 0>Testtekst2=1", , TextPushLiteral(f, DemoLiteral(kCell2)); r.value = TextPassValue(f, &r.slots[0]) != nullptr),
   // Results beyond the formatter's 512-byte work area are whole.
   OP("@|8007>", "1 " + kX600 + " 5|0>", PushText(f, kX600 + "##"), NumberFormatMask(f, 5)),
   OP("@|8007>", "1 " + kX600 + "  5" + kX600 + "|0>", PushText(f, kX600 + "###" + kX600), NumberFormatMask(f, 5)),
