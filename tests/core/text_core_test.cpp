@@ -2,114 +2,71 @@
 
 #include <gtest/gtest.h>
 
+#include "app/demo_literals.h"
 #include "runtime/runtime_block.h"
-#include "runtime/runtime_error.h"
 #include "tests/core/text_test_support.h"
-#include "text/literal_pool.h"
+#include "text/text_build.h"
+#include "text/text_push.h"
+#include "text/text_store.h"
 
-namespace {
+using namespace std::string_literals;
 
-constexpr auto kPool = MakeLiteralPool("SysListView32", "", "Item ", "a\0b");
-
-TEST(TextCore, EmptyStringHasNoStorageAndReadsAsAZeroByte) {
-  StringAllocations allocations;
-  const TextAllocation made = TextAlloc(0);
-  EXPECT_EQ(nullptr, made.handle);
-  EXPECT_FALSE(made.failed);
-  const TextSpan view = TextView(DynString{nullptr});
-  EXPECT_EQ(&runtimeBlock.emptyText, view.bytes);
-  EXPECT_EQ(0u, view.length);
-  EXPECT_EQ(0, view.bytes[0]);
-  uint32_t lengthBefore;
-  std::memcpy(&lengthBefore, view.bytes - 4, 4);
-  EXPECT_EQ(0u, lengthBefore) << "the empty text's length word reads 0 like any other's";
-  TextRelease(nullptr);
-  EXPECT_EQ(0u, allocations.Made());
-}
-
+// The empty text has no storage and reads as a zero byte with a zero length word; others
+// carry their length before and a zero after the bytes, zero bytes being part of the text.
 TEST(TextCore, StorageCarriesItsLengthAndAZeroAfterTheBytes) {
-  const TextAllocation made = TextAlloc(5);
-  ASSERT_NE(nullptr, made.handle);
-  EXPECT_EQ(made.handle, made.bytes);
+  const TextAllocation empty = TextAlloc(0), huge = TextAlloc(0xFFFFFFFFu), made = TextAlloc(5);
+  const TextSpan view = TextView(DynString{nullptr});
+  EXPECT_TRUE(!empty.handle && !empty.failed && huge.failed && !huge.handle && view.bytes == &runtimeBlock.emptyText);
+  EXPECT_TRUE(view.length == 0 && view.bytes[0] == 0 && std::memcmp(view.bytes - 4, "\0\0\0", 4) == 0);
+  ASSERT_TRUE(made.handle != nullptr && made.handle == made.bytes);
   std::memcpy(made.bytes, "ab\0cd", 5);
-  EXPECT_EQ(5u, TextHandleLength(made.handle));
-  EXPECT_EQ(0, made.handle[5]);
-  EXPECT_EQ(std::string("ab\0cd", 5), TextOf(made.handle)) << "zero bytes are part of the text";
-  TextRelease(made.handle);
+  EXPECT_TRUE(TextHandleLength(made.handle) == 5 && made.handle[5] == 0 && TextOf(made.handle) == "ab\0cd"s);
+  TextRelease(made.handle), TextRelease(nullptr);
 }
 
-TEST(TextCore, StackGrowsDownByFourPerEntry) {
+// Entries take four bytes each below the frame, the n-th pushed in the n-th slot; popping a
+// borrowed one leaves its owner's text (else the final release is a double one).
+TEST(TextCore, StackGrowsDownAndPopsReleaseOnlyOwnedEntries) {
   ProcedureFrame frame;
-  EXPECT_EQ(0, TextStackDepth(frame));
-  TextPushEmpty(frame);
-  EXPECT_EQ(-4, frame.tempIndex);
-  DynString variable = MakeText("var");
-  TextPushBorrowed(frame, variable);
-  TextPushOwned(frame, MakeText("own"));
-  EXPECT_EQ(-12, frame.tempIndex);
-  EXPECT_EQ(3, TextStackDepth(frame));
-  EXPECT_EQ("own", TextOf(TextStackEntry(frame, 0)));
-  EXPECT_FALSE(TextStackEntry(frame, 0).borrowed);
-  EXPECT_TRUE(TextStackEntry(frame, 1).borrowed);
-  EXPECT_EQ(variable, frame.tempStrings[1].handle) << "the n-th entry pushed occupies the n-th slot";
-  TextDrop(frame);
-  TextDrop(frame);
-  EXPECT_EQ("var", TextOf(variable)) << "dropping a borrowed entry leaves its owner's string alone";
-  TextDrop(frame);
-  EXPECT_EQ(0, frame.tempIndex);
+  DynString variable = MakeText("four"), empty = nullptr;
+  const int afterFirst = (TextPushEmpty(frame), frame.tempIndex);
+  TextPushBorrowed(frame, variable), PushText(frame, "abc");
+  EXPECT_TRUE(afterFirst == -4 && frame.tempIndex == -12 && frame.tempStrings[1].handle == variable && TextStackEntry(frame, 1).borrowed);
+  const uint32_t lengths[] = {TextLength(frame), TextLength(frame), TextLength(frame)};  // in order, top first
+  EXPECT_TRUE(lengths[0] == 3 && lengths[1] == 4 && lengths[2] == 0);
+  EXPECT_TRUE(frame.tempIndex == 0 && TextPointer(&variable) == variable && *TextPointer(&empty) == 0);
   TextRelease(variable);
 }
 
-TEST(TextCore, LiteralsArePushedAsFreshCopies) {
-  ProcedureFrame frame;
-  StringAllocations allocations;
-  TextPushLiteral(frame, kPool.Entry(0));
-  TextPushLiteral(frame, kPool.Entry(0));
-  EXPECT_NE(TextStackEntry(frame, 0).handle, TextStackEntry(frame, 1).handle);
-  EXPECT_EQ(2u, allocations.Made());
-  EXPECT_EQ("SysListView32", PopText(frame));
-  EXPECT_EQ("SysListView32", PopText(frame));
-
-  TextPushLiteral(frame, kPool.Entry(1));
-  EXPECT_EQ(nullptr, TextStackEntry(frame, 0).handle) << "the empty literal is handle 0";
-  EXPECT_EQ(2u, allocations.Made());
-  TextDrop(frame);
-  TextPushLiteral(frame, kPool.Entry(3));
-  EXPECT_EQ(std::string("a\0b", 3), PopText(frame));
-  EXPECT_EQ(0u, frame.errorWord);
+TEST(TextMid, TakesBytesFromAPositionCountedFromEitherEnd) {
+  const struct { int32_t start; uint32_t length; const char* part; } cases[] = {
+      {2, 3, "bcd|0"}, {-1, 5, "f|0"}, {-6, 2, "ab|0"}, {-7, 2, "@|0"}, {0, 3, "@|0"}, {7, 1, "@|0"}, {6, 9, "f|0"},
+      {3, 4294967295u, "cdef|0"}, {1, 0, "@|0"}, {INT32_MIN, 3, "@|0"}, {1, 6, "abcdef|0"}};
+  for (const auto& c : cases) {
+    ProcedureFrame frame;
+    PushText(frame, "abcdef"), TextMid(frame, c.start, c.length);
+    EXPECT_EQ(c.part, Drain(frame)) << c.start << ", " << c.length;
+  }
 }
 
-TEST(TextCore, PushedBytesAreCopied) {
+// Zero-terminated stores cut to the capacity (0: none); fixed ones pad with blanks or cut;
+// the runtime's fixed buffer keeps within its sixteen bytes.
+TEST(TextStore, CutsPadsAndKeepsWithinTheBuffer) {
   ProcedureFrame frame;
-  char source[] = "xyz";
-  EXPECT_TRUE(TextPushBytes(frame, source, 3));
-  source[0] = 'Q';
-  EXPECT_EQ("xyz", PopText(frame));
-  EXPECT_TRUE(TextPushBytes(frame, nullptr, 0));
-  EXPECT_EQ(nullptr, TextStackEntry(frame, 0).handle);
-  TextDrop(frame);
-}
-
-TEST(TextCore, RefusedStorageGivesTheEmptyStringAtTheSameDepth) {
-  ProcedureFrame frame;
-  TextPushEmpty(frame);
-  platform::RefuseNextAllocations(1);
-  TextPushLiteral(frame, kPool.Entry(2));
-  EXPECT_EQ(2, TextStackDepth(frame));
-  EXPECT_EQ(nullptr, TextStackEntry(frame, 0).handle);
-  EXPECT_EQ(kErrorPending | kErrorAllocationFailed, frame.errorWord);
-
-  frame.errorWord = 0;
-  platform::RefuseNextAllocations(1);
-  EXPECT_FALSE(TextPushBytes(frame, "abc", 3));
-  EXPECT_EQ(3, TextStackDepth(frame));
-  EXPECT_EQ(nullptr, TextStackEntry(frame, 0).handle);
-  EXPECT_EQ(0u, frame.errorWord) << "pushing bytes leaves the raise to its caller";
-
-  const TextAllocation huge = TextAlloc(0xFFFFFFFFu);
-  EXPECT_TRUE(huge.failed);
-  EXPECT_EQ(nullptr, huge.handle);
-  for (int i = 0; i < 3; ++i) TextDrop(frame);
+  const uint32_t sizeField = std::exchange(runtimeBlock.osVersionInfo.size, 0xA5A5A5A5);
+  const std::string l300(300, 'L');
+  const struct { std::string text; void (*store)(ProcedureFrame&, char*, uint32_t); uint32_t capacity; std::string seen; } cases[] = {
+      {"Kolom 2", TextStoreZeroTerminated, 255, "Kolom 2\0xx"s}, {l300, TextStoreZeroTerminated, 255, l300.substr(45) + "\0x"s},
+      {l300, TextStoreZeroTerminated, 0, l300 + "\0x"s}, {"abc", TextStoreFixed, 5, "abc  xxx"}, {"abcdefg", TextStoreFixed, 5, "abcdexxx"},
+      {std::string(40, 'F'), TextStoreZeroTerminated, 200, std::string(15, 'F') + "\0"s}, {"fixed", TextStoreFixed, 3, "fixed           "}};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    char buffer[302];
+    std::memset(buffer, 'x', sizeof buffer);
+    char* const target = i < 5 ? buffer : runtimeBlock.fixedTextBuffer;
+    PushText(frame, cases[i].text), cases[i].store(frame, target, cases[i].capacity);
+    EXPECT_EQ(cases[i].seen, std::string(target, cases[i].seen.size())) << i;
+  }
+  EXPECT_TRUE(std::exchange(runtimeBlock.osVersionInfo.size, sizeField) == 0xA5A5A5A5 && TextStackDepth(frame) == 0);
 }
 
 #if GTEST_HAS_DEATH_TEST && !defined(_WIN32)
@@ -118,10 +75,27 @@ TEST(TextCoreDeathTest, ASixthTemporaryStopsTheProgram) {
   ProcedureFrame frame;
   for (int i = 0; i < kTempStringSlots; ++i) TextPushEmpty(frame);
   EXPECT_DEATH(TextPushEmpty(frame), "more than five temporary strings");
-  EXPECT_EQ(-20, frame.tempIndex);
   for (int i = 0; i < kTempStringSlots; ++i) TextDrop(frame);
   EXPECT_DEATH(TextDrop(frame), "empty temporary string stack");
 }
 #endif
 
-}  // namespace
+// The program's own pool: each literal a 16-bit little-endian length, then its bytes, with no gap.
+TEST(LiteralPool, TheDemoPoolHoldsEachLiteralAsLengthAndBytes) {
+  const std::string expected[] = {
+      "SysListView32", "SysAnimate32", "Demo listbox with Colomns", "Cancel", "", "Item", "Kolom 2", "Kolom 3",
+      "Centreer", "Links", "Rechts", "Item ", "##", " - Testtekst1", "Testtekst2", "Testtekst3", "Testtekst4",
+      "Testtekst5", "TestTekst6", "Number of elements in the listview: "};
+  ASSERT_EQ(std::size(expected), kDemoLiterals.count());
+  size_t at = 0;
+  for (size_t i = 0; i < std::size(expected); at += 2 + expected[i++].size()) {
+    const LiteralEntry* entry = kDemoLiterals.Entry(i);
+    ASSERT_EQ(kDemoLiterals.bytes.data() + at, entry) << i;
+    EXPECT_EQ(expected[i], std::string(reinterpret_cast<const char*>(entry + 2), size_t{entry[0]} | size_t{entry[1]} << 8)) << i;
+    EXPECT_EQ(expected[i].size(), LiteralLength(entry)) << i;
+  }
+  EXPECT_EQ(kDemoLiterals.size(), at);
+  static constexpr char kLong[300] = {'x'};
+  constexpr auto pool = MakeLiteralPool(kLong, "z");
+  EXPECT_TRUE(LiteralLength(pool.Entry(0)) == 299 && pool.bytes[1] == 1 && LiteralBytes(pool.Entry(1))[0] == 'z');
+}

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the string tests: texts to and from DynStrings, and the allocation
-// counters seen as differences.
+// Helpers of the string tests: texts to and from DynStrings and the temporary string stack.
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -8,12 +8,7 @@
 #include "runtime/procedure_frame.h"
 #include "text/text_core.h"
 
-inline std::string TextOf(DynString handle) {
-  const TextSpan span = TextView(handle);
-  return std::string(span.bytes, span.length);
-}
-
-inline std::string TextOf(const TempStringEntry& entry) { return TextOf(entry.handle); }
+inline std::string TextOf(DynString handle) { return std::string(TextView(handle).bytes, TextView(handle).length); }
 
 // An owned string holding `text`; the test releases it.
 inline DynString MakeText(const std::string& text) {
@@ -28,14 +23,16 @@ inline void PushText(ProcedureFrame& frame, const std::string& text) { TextPushO
 // whether the entry was the null handle.
 inline std::string PopText(ProcedureFrame& frame, bool* wasNull = nullptr) {
   const TempStringEntry entry = TextPop(frame);
-  std::string text = TextOf(entry);
+  std::string text = TextOf(entry.handle);
   if (wasNull != nullptr) *wasNull = entry.handle == nullptr;
   if (!entry.borrowed) TextRelease(entry.handle);
   return text;
 }
 
-// String allocations made since the counter was created.
-struct StringAllocations {
-  uint64_t start = platform::AllocationCountsNow().strings;
-  uint64_t Made() const { return platform::AllocationCountsNow().strings - start; }
-};
+// Pops every entry, top first, then the error word: "abc|@|8007" (@ marks the null handle).
+inline std::string Drain(ProcedureFrame& frame) {
+  std::string state;
+  for (bool null = false; TextStackDepth(frame) > 0; state += null ? "@|" : "|") state += PopText(frame, &null);
+  char error[12];
+  return state + (std::snprintf(error, sizeof error, "%X", static_cast<unsigned>(frame.errorWord)), error);
+}
