@@ -6,6 +6,7 @@
 
 #include "dialogs/control_add.h"
 #include "runtime/runtime_block.h"
+#include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
 #include "text/text_core.h"
 
@@ -52,29 +53,8 @@ class ControlAddTest : public ToolkitTest {
     MapDialogRect(dialog, &rect);
     return rect;
   }
-  HWND Add(ControlKind kind, ControlId id, const char* text, int size, uint32_t style = 0, uint32_t exStyle = 0,
-           const char* className = "") {
-    requested.clear();
-    return MakeControl(frame, kind, dialog, id, text, 5, 5, size == 0 ? 60 : size, size == 0 ? 40 : size, style,
-                       exStyle, nullptr, className);
-  }
   HWND dialog = nullptr;
 };
-
-// The image a picture control holds: its type (or -1 for none) and the bitmap's size.
-struct HeldImage {
-  int type;
-  SIZE size;
-};
-HeldImage ImageOf(HWND control, UINT get) {
-  HANDLE image = reinterpret_cast<HANDLE>(SendMessageA(control, get, IMAGE_BITMAP, 0));
-  if (image == nullptr) image = reinterpret_cast<HANDLE>(SendMessageA(control, get, IMAGE_ICON, 0));
-  if (image == nullptr) return {-1, {}};
-  // A control may answer with whatever image it holds: the handle tells its kind.
-  BITMAP info{};
-  if (GetObjectType(image) != OBJ_BITMAP) return {IMAGE_ICON, {}};
-  return GetObjectA(image, sizeof info, &info), HeldImage{IMAGE_BITMAP, {info.bmWidth, info.bmHeight}};
-}
 
 int32_t NoOpCallback(DialogHandle, uint32_t, WPARAM, LPARAM) { return 0; }
 
@@ -126,7 +106,9 @@ TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
   ControlId id = 100;
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "kind " << static_cast<uint32_t>(c.kind) << " " << c.text << " " << c.style);
-    const HWND control = Add(c.kind, id++, c.text, 0, c.style, c.exStyle, c.kind == K::Custom ? kList : "ignored");
+    requested.clear();
+    const HWND control = MakeControl(frame, c.kind, dialog, id++, c.text, 5, 5, 60, 40, c.style, c.exStyle, nullptr,
+                                     c.kind == K::Custom ? kList : "ignored");
     ASSERT_NE(nullptr, control);
     ASSERT_FALSE(requested.empty());
     EXPECT_STRCASEEQ(c.className, requested.front().className.c_str());
@@ -136,11 +118,11 @@ TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
     EXPECT_EQ(dialog, GetParent(control));
     EXPECT_EQ(0, TextStackDepth(frame));
     if (c.held == kUnchecked) continue;
-    const HeldImage held = ImageOf(control, std::string(c.className) == "Button" ? BM_GETIMAGE : STM_GETIMAGE);
-    EXPECT_EQ(c.held, held.type);
+    const HeldImage held = ImageHeld(control, std::string(c.className) == "Button" ? BM_GETIMAGE : STM_GETIMAGE);
     const RECT box = Mapped(5, 5, 60, 40);
     const SIZE expected = c.scaled ? SIZE{box.right - box.left, box.bottom - box.top} : SIZE{16, 16};
-    if (c.held == IMAGE_BITMAP) EXPECT_TRUE(expected.cx == held.size.cx && expected.cy == held.size.cy);
+    EXPECT_EQ(c.held, held.type);
+    EXPECT_TRUE(c.held != IMAGE_BITMAP || (expected.cx == held.size.cx && expected.cy == held.size.cy));
   }
 }
 
@@ -193,21 +175,11 @@ TEST_F(ControlAddTest, PlacesTheControlByItsMappedEdgesWithFontAndCallback) {
   }
 }
 
-// A string laid out as the runtime lays it out, for arrays built by hand.
-struct HandMadeText {
-  explicit HandMadeText(const char* text) : storage(5 + std::strlen(text)) {
-    const auto length = static_cast<uint32_t>(std::strlen(text));
-    std::memcpy(storage.data(), &length, 4);
-    std::memcpy(storage.data() + 4, text, length + 1);
-  }
-  DynString handle() { return storage.data() + 4; }
-  std::vector<char> storage;
-};
-
 TEST_F(ControlAddTest, InitialItemsStopAtTheFirstEmptyElement) {
-  HandMadeText a("a"), b("b"), empty(""), c("c");
-  DynString elements[] = {a.handle(), b.handle(), empty.handle(), c.handle()}, withNull[] = {a.handle(), nullptr};
-  const ArrayDescriptor array{elements, kArrayDimensioned, 0x20, 1, 4, 16, 4, {{0, 3}}};
+  const DynString a = MakeText("a"), b = MakeText("b"), c = MakeText("c");
+  char emptyBytes[5] = {};  // a string of length 0 that is not the null handle
+  DynString elements[] = {a, b, emptyBytes + 4, c}, withNull[] = {a, nullptr};
+  const ArrayDescriptor array{elements, kArrayDimensioned, 0x20, 1, 4, 16, 4, {{0, 3}}, {}};
   ArrayDescriptor undimensioned = array, numbers = array, shorter = array, nullElement = array;
   undimensioned.flags = 0, numbers.elementType = 0x03, shorter.elementCount = 1, nullElement.data = withNull;
   nullElement.elementCount = 2;
@@ -232,6 +204,7 @@ TEST_F(ControlAddTest, InitialItemsStopAtTheFirstEmptyElement) {
   char text[8] = {};
   SendMessageA(GetDlgItem(dialog, 70), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ("b", text);
+  for (const DynString text : {a, b, c}) TextRelease(text);
 }
 
 // Every call consumes both temporaries; the stack's depth is checked after each test.

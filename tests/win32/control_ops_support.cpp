@@ -23,3 +23,17 @@ DialogHandle MakeDialogWithFont(const char* faceName, uint16_t pointSize, HWND o
   return CreateDialogIndirectParamA(static_cast<HINSTANCE>(runtimeBlock.moduleInstance),
                                     reinterpret_cast<const DLGTEMPLATE*>(units.data()), owner, DialogProcedure, 0);
 }
+
+HeldImage ImageHeld(HWND control, UINT getImage) {
+  auto image = reinterpret_cast<HANDLE>(SendMessageA(control, getImage, IMAGE_BITMAP, 0));
+  if (image == nullptr) image = reinterpret_cast<HANDLE>(SendMessageA(control, getImage, IMAGE_ICON, 0));
+  ICONINFO icon{};
+  const int type = image == nullptr ? -1 : GetObjectType(image) == OBJ_BITMAP ? IMAGE_BITMAP : IMAGE_ICON;
+  if (type == IMAGE_ICON && GetIconInfo(static_cast<HICON>(image), &icon))
+    image = icon.hbmColor != nullptr ? icon.hbmColor : icon.hbmMask;
+  BITMAP info{};
+  const SIZE size = GetObjectA(image, sizeof info, &info) != 0 ? SIZE{info.bmWidth, info.bmHeight} : SIZE{-1, -1};
+  DeleteObject(icon.hbmColor);
+  DeleteObject(icon.hbmMask);
+  return {type, size};
+}

@@ -3,7 +3,7 @@
 #include "dialogs/control_image.h"
 #include "dialogs/control_ops.h"
 #include "dialogs/control_set_image.h"
-#include "tests/core/text_test_support.h"
+#include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
 
 namespace {
@@ -11,21 +11,6 @@ namespace {
 using ControlSetImageTest = ToolkitTest;
 constexpr ControlId kId = 40;
 constexpr uint32_t kChild = WS_CHILD | WS_VISIBLE;
-
-// The size of the image a control holds, found by the kind of its handle: an icon
-// handle is no drawing object. {-1, -1}: an icon of no size or no image at all.
-SIZE HeldSize(HWND control, UINT getImage, WPARAM type) {
-  auto image = reinterpret_cast<HANDLE>(SendMessageA(control, getImage, type, 0));
-  ICONINFO icon{};
-  if (type == IMAGE_ICON) {
-    if (image == nullptr || GetObjectType(image) != 0 || !GetIconInfo(static_cast<HICON>(image), &icon)) return {-1, -1};
-    image = icon.hbmColor != nullptr ? icon.hbmColor : icon.hbmMask;
-  }
-  BITMAP info{};
-  const SIZE size = GetObjectA(image, sizeof info, &info) != 0 ? SIZE{info.bmWidth, info.bmHeight} : SIZE{-1, -1};
-  if (type == IMAGE_ICON) DeleteObject(icon.hbmColor), DeleteObject(icon.hbmMask);
-  return size;
-}
 
 struct ImageCase {
   const char* name;
@@ -47,13 +32,14 @@ void CheckImages(ProcedureFrame& frame, std::initializer_list<ImageCase> cases) 
                                      0, nullptr, c.className ? c.className : "");
     RECT client{};
     GetClientRect(control, &client);
-    if (c.scaled) ASSERT_NE(16, client.right) << "the scaled size must differ from the natural one";
+    ASSERT_TRUE(!c.scaled || client.right != 16) << "the scaled size must differ from the natural one";
     PushText(frame, c.name);
     ControlSetImage(frame, dialog, kId, c.mode);
     EXPECT_EQ(0, TextStackDepth(frame));
-    const SIZE held = HeldSize(control, c.getImage, c.type), expected = c.scaled ? SIZE{client.right, client.bottom}
-                                                                                : SIZE{16, 16};
-    EXPECT_TRUE(held.cx == expected.cx && held.cy == expected.cy) << held.cx << " by " << held.cy;
+    const HeldImage held = ImageHeld(control, c.getImage);
+    const SIZE expected = c.scaled ? SIZE{client.right, client.bottom} : SIZE{16, 16};
+    EXPECT_EQ(static_cast<int>(c.type), held.type);
+    EXPECT_TRUE(held.size.cx == expected.cx && held.size.cy == expected.cy) << held.size.cx << " by " << held.size.cy;
     DestroyWindow(dialog);
   }
 }

@@ -19,7 +19,8 @@ LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LP
 }  // namespace
 
 HWND CreateWireRecorder() {
-  WNDCLASSA windowClass{0, RecordingProcedure, 0, 0, GetModuleHandleA(nullptr)};
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = RecordingProcedure, windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = "ControlWireRecorder";
   RegisterClassA(&windowClass);  // fails harmlessly once registered
   return CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,

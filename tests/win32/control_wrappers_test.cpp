@@ -36,7 +36,8 @@ class RealControls : public ::testing::Test {
                            nullptr, nullptr);
   }
   HTREEITEM Add(HWND tree, HTREEITEM parentItem, const char* text) {
-    TVINSERTSTRUCTA insert{parentItem, TVI_LAST, {TVIF_TEXT}};
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parentItem, insert.hInsertAfter = TVI_LAST, insert.item.mask = TVIF_TEXT;
     insert.item.pszText = const_cast<char*>(text);
     return reinterpret_cast<HTREEITEM>(TvmInsertItemA(tree, insert));
   }
@@ -115,7 +116,7 @@ TEST_F(RealControls, RectanglesAreFilledForTheCodeWhateverTheRecordHeld) {
   LvmInsertItemA(list, item);
   LvmInsertItemA(list, item);
   for (const int32_t code : {LVIR_BOUNDS, LVIR_ICON, LVIR_LABEL}) {
-    RECT expected{code}, rect{12345, -1, -1, -1}, expectedCell{code, 2}, cell{777, 777, 777, 777};
+    RECT expected{code, 0, 0, 0}, rect{12345, -1, -1, -1}, expectedCell{code, 2, 0, 0}, cell{777, 777, 777, 777};
     ASSERT_NE(0, SendMessageA(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&expected)));
     ASSERT_NE(0, SendMessageA(list, LVM_GETSUBITEMRECT, 1, reinterpret_cast<LPARAM>(&expectedCell)));
     EXPECT_NE(0, LvmGetItemRect(list, 1, rect, code));
