@@ -49,7 +49,8 @@ class ControlAddTest : public ToolkitTest {
   }
   // A box of dialog units in the dialog's pixels, each edge mapped on its own.
   RECT Mapped(int x, int y, int width, int height) {
-    RECT rect{x, y, static_cast<int>(static_cast<uint32_t>(x) + width), static_cast<int>(static_cast<uint32_t>(y) + height)};
+    RECT rect{x, y, static_cast<int>(static_cast<uint32_t>(x) + width),
+              static_cast<int>(static_cast<uint32_t>(y) + height)};
     MapDialogRect(dialog, &rect);
     return rect;
   }
@@ -62,33 +63,39 @@ TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
   using K = ControlKind;
   constexpr int kNone = -1, kUnchecked = -2;
   const char* const kList = "SysListView32";
+  SIZE square{};  // units whose pixels come out square, whatever the dialog's font maps to
+  for (int w = 8; w <= 40 && square.cx == 0; ++w)
+    for (int h = 4; h <= 40 && square.cx == 0; ++h)
+      if (Mapped(0, 0, w, h).right == Mapped(0, 0, w, h).bottom) square = {w, h};
+  ASSERT_NE(0, square.cx);
   struct Case {
     K kind;
     const char* text;  // a picture's image name
     uint32_t style, exStyle;
     const char* className;  // the class asked for, Custom's included
     uint32_t finalStyle, finalExStyle;
-    int held;     // image type held, for the picture kinds
-    bool scaled;  // bitmap held at the control's size, else at its own 16 by 16
+    int held = kUnchecked;  // image type held, for the picture kinds
+    bool scaled = false;    // bitmap held at the control's size, else at its own 16 by 16
+    int width = 60, height = 40;
   };
   // clang-format off
   const Case cases[] = {
-    {K::PushButton, "text", 0, 0, "Button", 0x50010000, 0, kUnchecked, false},  // the demo's "Cancel"
-    {K::Custom, "text", 0x50000059, 0x200, kList, 0x50000059, 0x200, kUnchecked, false},  // the demo's list
-    {K::ThreeStateBox, "text", 0, 0, "Button", 0x50010006, 0, kUnchecked, false},
-    {K::CheckBox, "text", 0, 0, "Button", 0x50010003, 0, kUnchecked, false},
-    {K::CheckBox, "text", 0x08000020, 0, "Button", 0x50000003, 0, kUnchecked, false},  // disabled and left text go
-    {K::GroupBox, "text", 0x50010000, 0, "Button", 0x50000007, 0, kUnchecked, false},  // keeps its own bits only
-    {K::Label, "text", 0, 0, "Static", 0x50000000, 0, kUnchecked, false},
-    {K::EtchedFrame, "text", 0, 0, "Static", 0x50000012, 0, kUnchecked, false},
-    {K::EtchedFrame, "text", 0x00000001, 0, "Static", 0x50000001, 0, kUnchecked, false},
-    {K::RadioButton, "text", 0, 0, "Button", 0x50010009, 0, kUnchecked, false},
-    {K::RadioButton, "text", 0x00020000, 0, "Button", 0x50020009, 0, kUnchecked, false},  // WS_GROUP survives
-    {K::EditBox, "text", 0, 0, "Edit", 0x50010080, 0x200, kUnchecked, false},  // border becomes a client edge
-    {K::EditBox, "text", 0x50800000, 0, "Edit", 0x50800000, 0, kUnchecked, false},  // only a default is adjusted
-    {K::ComboBox, "text", 0, 0, "ComboBox", 0x50010102, 0, kUnchecked, false},
-    {K::ListBox, "text", 0, 0, "ListBox", 0x50210003, 0x200, kUnchecked, false},
-    {K::ListBox, "text", 0x50000000, 0x4, "ListBox", 0x50000001, 0x4, kUnchecked, false},  // LBS_NOTIFY always
+    {K::PushButton, "text", 0, 0, "Button", 0x50010000, 0},  // the demo's "Cancel"
+    {K::Custom, "text", 0x50000059, 0x200, kList, 0x50000059, 0x200},  // the demo's list
+    {K::ThreeStateBox, "text", 0, 0, "Button", 0x50010006, 0},
+    {K::CheckBox, "text", 0, 0, "Button", 0x50010003, 0},
+    {K::CheckBox, "text", 0x08000020, 0, "Button", 0x50000003, 0},  // disabled and left text go
+    {K::GroupBox, "text", 0x50010000, 0, "Button", 0x50000007, 0},  // keeps its own bits only
+    {K::Label, "text", 0, 0, "Static", 0x50000000, 0},
+    {K::EtchedFrame, "text", 0, 0, "Static", 0x50000012, 0},
+    {K::EtchedFrame, "text", 0x00000001, 0, "Static", 0x50000001, 0},
+    {K::RadioButton, "text", 0, 0, "Button", 0x50010009, 0},
+    {K::RadioButton, "text", 0x00020000, 0, "Button", 0x50020009, 0},  // WS_GROUP survives
+    {K::EditBox, "text", 0, 0, "Edit", 0x50010080, 0x200},  // border becomes a client edge
+    {K::EditBox, "text", 0x50800000, 0, "Edit", 0x50800000, 0},  // only a default is adjusted
+    {K::ComboBox, "text", 0, 0, "ComboBox", 0x50010102, 0},
+    {K::ListBox, "text", 0, 0, "ListBox", 0x50210003, 0x200},
+    {K::ListBox, "text", 0x50000000, 0x4, "ListBox", 0x50000001, 0x4},  // LBS_NOTIFY always
     {K::Picture, "TESTBITMAP", 0, 0, "Static", 0x5000000E, 0, IMAGE_BITMAP, false},
     {K::Picture, "TESTICON", 0, 0, "Static", 0x50000003, 0, IMAGE_ICON, false},
     {K::Picture, "NoSuchImage", 0, 0, "Static", 0x50000003, 0, kNone, false},  // no bitmap: an icon style
@@ -101,14 +108,18 @@ TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
     {K::ScaledPictureButton, "TESTBITMAP", 0, 0, "Button", 0x50010080, 0, IMAGE_BITMAP, true},
     {K::ScaledPictureButton, "TESTICON", 0, 0, "Button", 0x50010040, 0, IMAGE_ICON, false},
     {K::ScaledPictureButton, "NoSuchImage", 0, 0, "Button", 0x50010040, 0, kNone, false},
+    {K::ScrollBar, "", 0, 0, "ScrollBar", 0x50000001, 0, kUnchecked, false, 10, 50},  // vertical when narrower
+    {K::ScrollBar, "", 0, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, 50, 10},  // than tall, else horizontal
+    {K::ScrollBar, "", 0, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, square.cx, square.cy},
+    {K::ScrollBar, "", 0x50000000, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, 10, 50},  // given: kept
   };
   // clang-format on
   ControlId id = 100;
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "kind " << static_cast<uint32_t>(c.kind) << " " << c.text << " " << c.style);
+    SCOPED_TRACE(testing::Message() << "kind " << static_cast<uint32_t>(c.kind) << " " << c.text << " " << c.width);
     requested.clear();
-    const HWND control = MakeControl(frame, c.kind, dialog, id++, c.text, 5, 5, 60, 40, c.style, c.exStyle, nullptr,
-                                     c.kind == K::Custom ? kList : "ignored");
+    const HWND control = MakeControl(frame, c.kind, dialog, id++, c.text, 5, 5, c.width, c.height, c.style, c.exStyle,
+                                     nullptr, c.kind == K::Custom ? kList : "ignored");
     ASSERT_NE(nullptr, control);
     ASSERT_FALSE(requested.empty());
     EXPECT_STRCASEEQ(c.className, requested.front().className.c_str());
@@ -119,30 +130,10 @@ TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
     EXPECT_EQ(0, TextStackDepth(frame));
     if (c.held == kUnchecked) continue;
     const HeldImage held = ImageHeld(control, std::string(c.className) == "Button" ? BM_GETIMAGE : STM_GETIMAGE);
-    const RECT box = Mapped(5, 5, 60, 40);
+    const RECT box = Mapped(5, 5, c.width, c.height);
     const SIZE expected = c.scaled ? SIZE{box.right - box.left, box.bottom - box.top} : SIZE{16, 16};
     EXPECT_EQ(c.held, held.type);
     EXPECT_TRUE(c.held != IMAGE_BITMAP || (expected.cx == held.size.cx && expected.cy == held.size.cy));
-  }
-}
-
-TEST_F(ControlAddTest, DefaultScrollBarIsVerticalOnlyWhenNarrowerThanTall) {
-  SIZE square{};  // units whose pixels come out square, whatever the dialog's font maps to
-  for (int w = 8; w <= 40 && square.cx == 0; ++w)
-    for (int h = 4; h <= 40 && square.cx == 0; ++h)
-      if (Mapped(0, 0, w, h).right == Mapped(0, 0, w, h).bottom) square = {w, h};
-  ASSERT_NE(0, square.cx);
-  struct Case {
-    int width, height;
-    uint32_t style, finalStyle;
-  };
-  const Case cases[] = {{10, 50, 0, 0x50000001}, {50, 10, 0, 0x50000000}, {square.cx, square.cy, 0, 0x50000000},
-                        {10, 50, 0x50000000, 0x50000000}};  // a given style gets no adjustment
-  ControlId id = 7;
-  for (const Case& c : cases) {
-    requested.clear();
-    ASSERT_NE(nullptr, MakeControl(frame, ControlKind::ScrollBar, dialog, id++, "", 5, 5, c.width, c.height, c.style));
-    EXPECT_EQ(c.finalStyle, requested.front().style) << c.width << " by " << c.height;
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "dialogs/control_image.h"
 #include "dialogs/control_ops.h"
 #include "dialogs/control_set_image.h"
@@ -24,7 +26,7 @@ struct ImageCase {
 };
 
 // Sets the image through the toolkit and checks the image the control then holds.
-void CheckImages(ProcedureFrame& frame, std::initializer_list<ImageCase> cases) {
+void CheckImages(ProcedureFrame& frame, std::span<const ImageCase> cases) {
   for (const ImageCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.name << " on kind " << static_cast<int>(c.kind) << ", mode " << c.mode);
     const DialogHandle dialog = MakeDialog(frame, "images");
@@ -44,24 +46,29 @@ void CheckImages(ProcedureFrame& frame, std::initializer_list<ImageCase> cases) 
   }
 }
 
-TEST_F(ControlSetImageTest, BitmapAtNaturalOrClientSize) {
-  CheckImages(frame, {{"TESTBITMAP", ControlKind::Picture, nullptr, 0, 0, STM_GETIMAGE, IMAGE_BITMAP, false},
-                      {"TESTBITMAP", ControlKind::ScaledPictureButton, nullptr, 0, 3, BM_GETIMAGE, IMAGE_BITMAP, true},
-                      {"TESTBITMAP", ControlKind::Custom, "STATIC", kChild | SS_BITMAP, 1, STM_GETIMAGE, IMAGE_BITMAP, true},
-                      {"TESTBITMAP", ControlKind::Custom, "BUTTON", kChild | BS_BITMAP, 2, BM_GETIMAGE, IMAGE_BITMAP, false}});
-}
-
+using K = ControlKind;
+// clang-format off
+const ImageCase kBitmaps[] = {
+  {"TESTBITMAP", K::Picture, nullptr, 0, 0, STM_GETIMAGE, IMAGE_BITMAP, false},
+  {"TESTBITMAP", K::ScaledPictureButton, nullptr, 0, 3, BM_GETIMAGE, IMAGE_BITMAP, true},
+  {"TESTBITMAP", K::Custom, "STATIC", kChild | SS_BITMAP, 1, STM_GETIMAGE, IMAGE_BITMAP, true},
+  {"TESTBITMAP", K::Custom, "BUTTON", kChild | BS_BITMAP, 2, BM_GETIMAGE, IMAGE_BITMAP, false},
+};
 // The system keeps a shared icon at the size of its first load in the process:
 // natural and scaled icons are checked in tests of their own, each its own process.
-TEST_F(ControlSetImageTest, IconWhenNoBitmapHasTheNameAtNaturalSize) {
-  CheckImages(frame, {{"TESTICON", ControlKind::Custom, "STATIC", kChild | SS_ICON, 0, STM_GETIMAGE, IMAGE_ICON, false},
-                      {"TESTICON", ControlKind::Custom, "BUTTON", kChild | BS_ICON, 2, BM_GETIMAGE, IMAGE_ICON, false}});
-}
+const ImageCase kNaturalIcons[] = {
+  {"TESTICON", K::Custom, "STATIC", kChild | SS_ICON, 0, STM_GETIMAGE, IMAGE_ICON, false},
+  {"TESTICON", K::Custom, "BUTTON", kChild | BS_ICON, 2, BM_GETIMAGE, IMAGE_ICON, false},
+};
+const ImageCase kScaledIcons[] = {
+  {"TESTICON", K::Custom, "BUTTON", kChild | BS_ICON, 3, BM_GETIMAGE, IMAGE_ICON, true},
+  {"TESTICON", K::Custom, "STATIC", kChild | SS_ICON, 1, STM_GETIMAGE, IMAGE_ICON, true},
+};
+// clang-format on
 
-TEST_F(ControlSetImageTest, IconWhenNoBitmapHasTheNameScaled) {
-  CheckImages(frame, {{"TESTICON", ControlKind::Custom, "BUTTON", kChild | BS_ICON, 3, BM_GETIMAGE, IMAGE_ICON, true},
-                      {"TESTICON", ControlKind::Custom, "STATIC", kChild | SS_ICON, 1, STM_GETIMAGE, IMAGE_ICON, true}});
-}
+TEST_F(ControlSetImageTest, BitmapAtNaturalOrClientSize) { CheckImages(frame, kBitmaps); }
+TEST_F(ControlSetImageTest, IconWhenNoBitmapHasTheNameAtNaturalSize) { CheckImages(frame, kNaturalIcons); }
+TEST_F(ControlSetImageTest, IconWhenNoBitmapHasTheNameScaled) { CheckImages(frame, kScaledIcons); }
 
 // Controls never delete the images they are given: the toolkit deletes each bitmap a
 // control of its got, once it is replaced or its control goes, and only then. An

@@ -70,7 +70,8 @@ DynString caption;
 // The value a message carries for an argument: records and arrays go by address.
 template <typename T>
 LPARAM V(const T& value) {
-  if constexpr (std::is_class_v<T> || std::is_array_v<T> || std::is_function_v<T>) return reinterpret_cast<LPARAM>(&value);
+  if constexpr (std::is_class_v<T> || std::is_array_v<T> || std::is_function_v<T>)
+    return reinterpret_cast<LPARAM>(&value);
   else if constexpr (std::is_pointer_v<T> || std::is_null_pointer_v<T>) return reinterpret_cast<LPARAM>(value);
   else return static_cast<LPARAM>(value);
 }
@@ -203,7 +204,8 @@ const WireRow kRows[] = {
     N(LvmGetExtendedListViewStyle, LVM_GETEXTENDEDLISTVIEWSTYLE), PQ(LvmGetItemPosition, LVM_GETITEMPOSITION, 4, point),
     QP(LvmSetImageList, LVM_SETIMAGELIST, kImages, LVSIL_STATE), PQ(LvmGetItemState, LVM_GETITEMSTATE, 3, LVIS_FOCUSED),
     W(LvmEnsureVisible(w, 5, -1), LVM_ENSUREVISIBLE, 5, 0xFFFF), Q(LvmGetISearchStringA, LVM_GETISEARCHSTRINGA, buffer),
-    W(LvmGetNumberOfWorkAreas(w, count), LVM_GETNUMBEROFWORKAREAS, 0, &count), PQ(LvmCreateDragImage, LVM_CREATEDRAGIMAGE, 8, point),
+    W(LvmGetNumberOfWorkAreas(w, count), LVM_GETNUMBEROFWORKAREAS, 0, &count),
+    PQ(LvmCreateDragImage, LVM_CREATEDRAGIMAGE, 8, point),
     W(LvmGetItemState(w, 4), LVM_GETITEMSTATE, 4, 0xFFFFF000u), P(ListViewCcmSetUnicodeFormat, CCM_SETUNICODEFORMAT, 0),
     P(LvmSetCallbackMask, LVM_SETCALLBACKMASK, LVIS_SELECTED), QP(LvmSortItems, LVM_SORTITEMS, CompareNothing, kAnswer),
     N(ListViewCcmGetUnicodeFormat, CCM_GETUNICODEFORMAT), PQ(LvmInsertColumnA, LVM_INSERTCOLUMNA, 3, lvColumn),
@@ -284,7 +286,8 @@ const WireRow kRows[] = {
     Q(DtmGetRange, DTM_GETRANGE, days), N(DtmGetMonthCal, DTM_GETMONTHCAL), N(DtmGetMcFont, DTM_GETMCFONT),
     FAMILY(Pager, 13), W(PgmForwardMouse(w, 0x1FF), PGM_FORWARDMOUSE, 0xFF, 0, Void), Q(PgmSetBorder, PGM_SETBORDER, 3),
     Q(PgmGetButtonState, PGM_GETBUTTONSTATE, PGB_BOTTOMORRIGHT), Q(PgmSetBkColor, PGM_SETBKCOLOR, 0x00778899),
-    W(CcmGetDropTarget(w, dropTarget), CCM_GETDROPTARGET, 0, &dropTarget, Void), Q(PgmSetChild, PGM_SETCHILD, kOther, Void),
+    W(CcmGetDropTarget(w, dropTarget), CCM_GETDROPTARGET, 0, &dropTarget, Void),
+    Q(PgmSetChild, PGM_SETCHILD, kOther, Void),
     Q(PgmSetButtonSize, PGM_SETBUTTONSIZE, 12), N(PgmRecalcSize, PGM_RECALCSIZE, Void), N(PgmGetBorder, PGM_GETBORDER),
     N(PgmGetButtonSize, PGM_GETBUTTONSIZE), N(PgmGetBkColor, PGM_GETBKCOLOR), Q(PgmSetPos, PGM_SETPOS, 40),
     N(PgmGetPos, PGM_GETPOS), FAMILY(Button, 9), W(BmSetStyle(w, BS_CHECKBOX, 5), BM_SETSTYLE, BS_CHECKBOX, 1, Void),

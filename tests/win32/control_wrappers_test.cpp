@@ -47,7 +47,8 @@ class RealControls : public ::testing::Test {
 TEST_F(RealControls, ItemTextsComeBackWholeAndNegativeIndicesReadTheSelection) {
   HWND list = Make("LISTBOX", 0), combo = Make("COMBOBOX", CBS_DROPDOWNLIST);
   const std::string items[] = {"abc", std::string(255, 'f'), std::string(256, 'g'), std::string(5000, 'h')};
-  for (const std::string& item : items) EXPECT_GE(LbAddString(list, MakeText(item)) | CbAddString(combo, MakeText(item)), 0);
+  for (const std::string& item : items)
+    EXPECT_GE(LbAddString(list, MakeText(item)) | CbAddString(combo, MakeText(item)), 0);
   EXPECT_EQ("abc", Taken(LbGetText(list, 0)));
   EXPECT_EQ("", Taken(LbGetText(list, -1))) << "no selection: not the previous call's text";
   EXPECT_EQ(std::string(255, '\0'), Taken(CbGetLBText(combo, -1)));
@@ -144,7 +145,8 @@ TEST_F(RealControls, TreeShortcutsWalkARealTree) {
       {TreePreviousSibling(tree, a2), a1}, {TreeParent(tree, a2), a},   {TreeFirstVisible(tree), a},
       {TreeNextVisible(tree, a2), b}, {TreePreviousVisible(tree, a1), a}, {TreeLastVisible(tree), b},
       {TreeSelection(tree), a2},     {TreeDropHighlight(tree), b}};
-  for (const auto& [found, expected] : steps) EXPECT_EQ(reinterpret_cast<LRESULT>(expected), found) << &found - &steps[0].first;
+  for (size_t i = 0; i < std::size(steps); ++i)
+    EXPECT_EQ(reinterpret_cast<LRESULT>(steps[i].second), steps[i].first) << "step " << i;
   EXPECT_EQ(4, TvmGetCount(tree));
   EXPECT_NE(0, TvmDeleteItem(tree));
   EXPECT_EQ(0, TvmGetCount(tree));
