@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
-constexpr char kRecorderClass[] = "ControlWireRecorder";
 bool recording = false;
 LRESULT chosenAnswer = 0;
 size_t copyBytes = 0;
@@ -12,31 +12,23 @@ std::vector<WireMessage> wire;
 
 LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!recording) return DefWindowProcA(window, message, wParam, lParam);
-  WireMessage seen{message, wParam, lParam, {}};
-  if (copyBytes != 0 && lParam != 0) std::memcpy(seen.record, reinterpret_cast<const void*>(lParam), copyBytes);
-  wire.push_back(seen);
+  wire.push_back({message, wParam, lParam, {}});
+  if (copyBytes != 0 && lParam != 0) std::memcpy(wire.back().record, reinterpret_cast<const void*>(lParam), copyBytes);
   return chosenAnswer;
 }
 }  // namespace
 
-HWND CreateWireRecorder(DWORD style) {
+HWND CreateWireRecorder() {
   WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = RecordingProcedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = kRecorderClass;
+  windowClass.lpfnWndProc = RecordingProcedure, windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "ControlWireRecorder";
   RegisterClassA(&windowClass);  // fails harmlessly once registered
-  return CreateWindowExA(0, kRecorderClass, "", style, 0, 0, 10, 10, nullptr, nullptr, windowClass.hInstance,
-                         nullptr);
+  return CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                         windowClass.hInstance, nullptr);
 }
 
 void StartWire(LRESULT answer, size_t recordBytes) {
-  wire.clear();
-  chosenAnswer = answer;
-  copyBytes = std::min(recordBytes, kRecordCopyMax);
-  recording = true;
+  wire.clear(), chosenAnswer = answer, copyBytes = std::min(recordBytes, kRecordCopyMax), recording = true;
 }
 
-std::vector<WireMessage> StopWire() {
-  recording = false;
-  return std::move(wire);
-}
+std::vector<WireMessage> StopWire() { return recording = false, std::exchange(wire, {}); }

@@ -1,8 +1,7 @@
 #pragma once
-// A window that stands in for any control: its procedure records each message
-// it is sent, copies the record at lParam while the call lasts when asked to,
-// and answers a chosen result. The wire table of the control wrappers runs every
-// wrapper against it.
+// A window that stands in for any control: while recording, its procedure keeps each
+// message it is sent, with a copy of the first bytes at a non-zero lParam as they were
+// during the call, and answers a chosen result.
 #include <cstddef>
 #include <vector>
 
@@ -14,11 +13,9 @@ struct WireMessage {
   UINT message;
   WPARAM wParam;
   LPARAM lParam;
-  unsigned char record[kRecordCopyMax];  // the first bytes at lParam, as the window saw them
+  unsigned char record[kRecordCopyMax];
 };
 
-HWND CreateWireRecorder(DWORD style = WS_POPUP);
-// From now on every message is recorded and answered with `answer`; with
-// `recordBytes` non-zero, that many bytes at a non-zero lParam are copied.
+HWND CreateWireRecorder();
 void StartWire(LRESULT answer, size_t recordBytes);
 std::vector<WireMessage> StopWire();

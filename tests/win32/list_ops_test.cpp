@@ -4,129 +4,97 @@
 #include <vector>
 
 #include "dialogs/list_ops.h"
-#include "tests/win32/control_ops_support.h"
+#include "tests/core/text_test_support.h"
 #include "tests/win32/toolkit_support.h"
-#include "text/text_core.h"
 
 namespace {
 
 using ListOpsTest = ToolkitTest;
 
-// The same cases run against a list box and a combo box.
+// The same cases run against a list box and a combo box, unsorted so that items stay put.
 struct ListKind {
-  const char* name;
   ControlKind kind;
-  uint32_t style;  // unsorted, so that items stay where they were put
-  UINT getCount, getSelection, getText;
+  uint32_t style;
+  UINT getCount, getSelection, getTextLength, getText;
   LRESULT (*add)(ProcedureFrame&, DialogHandle, ControlId);
   LRESULT (*remove)(DialogHandle, ControlId, int32_t);
   void (*selectedText)(ProcedureFrame&, DialogHandle, ControlId);
   LRESULT (*clear)(DialogHandle, ControlId);
   LRESULT (*select)(DialogHandle, ControlId, int32_t);
 };
-
+// clang-format off
 const ListKind kKinds[] = {
-    {"list box", ControlKind::ListBox, WS_CHILD | WS_VISIBLE | WS_VSCROLL, LB_GETCOUNT, LB_GETCURSEL, LB_GETTEXT,
-     ListAddItem, ListDeleteItem, ListGetSelectedText, ListClear, ListSelect},
-    {"combo box", ControlKind::ComboBox, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, CB_GETCOUNT,
-     CB_GETCURSEL, CB_GETLBTEXT, ComboAddItem, ComboDeleteItem, ComboGetSelectedText, ComboClear, ComboSelect},
+  {ControlKind::ListBox, WS_CHILD | WS_VISIBLE | WS_VSCROLL, LB_GETCOUNT, LB_GETCURSEL, LB_GETTEXTLEN, LB_GETTEXT,
+   ListAddItem, ListDeleteItem, ListGetSelectedText, ListClear, ListSelect},
+  {ControlKind::ComboBox, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, CB_GETCOUNT, CB_GETCURSEL,
+   CB_GETLBTEXTLEN, CB_GETLBTEXT, ComboAddItem, ComboDeleteItem, ComboGetSelectedText, ComboClear, ComboSelect},
 };
-constexpr ControlId kId = 30;
+// clang-format on
 
 std::vector<std::string> Items(HWND control, const ListKind& kind) {
   std::vector<std::string> items;
-  const LRESULT count = SendMessageA(control, kind.getCount, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    std::string text(SendMessageA(control, kind.getText == LB_GETTEXT ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0), '\0');
+  for (LRESULT i = 0; i < SendMessageA(control, kind.getCount, 0, 0); ++i) {
+    std::string text(SendMessageA(control, kind.getTextLength, i, 0), '\0');
     SendMessageA(control, kind.getText, i, reinterpret_cast<LPARAM>(text.data()));
     items.push_back(text);
   }
   return items;
 }
 
-std::string SelectedText(ProcedureFrame& frame, DialogHandle dialog, const ListKind& kind, bool* wasNull = nullptr) {
-  kind.selectedText(frame, dialog, kId);
+// The selected text, "" standing for the null handle.
+std::string Selected(ProcedureFrame& frame, DialogHandle dialog, const ListKind& kind, ControlId id = 30) {
+  kind.selectedText(frame, dialog, id);
   EXPECT_EQ(1, TextStackDepth(frame));
-  return PopText(frame, wasNull);
+  bool wasNull = false;
+  const std::string text = PopText(frame, &wasNull);
+  return text.empty() && !wasNull ? "<empty but not null>" : text;
 }
 
-TEST_F(ListOpsTest, PositionsAreOneBased) {
+TEST_F(ListOpsTest, PositionsAreOneBasedAndSelectedTextsKeepEveryByte) {
+  std::string longText(3000, 'q');
+  longText.front() = '\xE9';
+  longText.back() = '!';
   for (const ListKind& kind : kKinds) {
-    SCOPED_TRACE(kind.name);
-    const DialogHandle dialog = MakeDialog(frame, kind.name);
-    const HWND control = MakeControl(frame, kind.kind, dialog, kId, "", 4, 4, 100, 80, kind.style);
+    SCOPED_TRACE(static_cast<int>(kind.kind));
+    const DialogHandle dialog = MakeDialog(frame, "lists");
+    const HWND control = MakeControl(frame, kind.kind, dialog, 30, "", 4, 4, 100, 80, kind.style);
     ASSERT_NE(nullptr, control);
-
-    for (const char* text : {"alpha", "beta", "gamma", "delta"}) {
+    LRESULT next = 0;
+    for (const std::string& text : {std::string("alpha"), longText, std::string("gamma"), std::string("delta")}) {
       PushText(frame, text);
-      const LRESULT index = kind.add(frame, dialog, kId);
+      EXPECT_EQ(next++, kind.add(frame, dialog, 30)) << "the control's answer";
       EXPECT_EQ(0, TextStackDepth(frame));
-      EXPECT_EQ(static_cast<LRESULT>(Items(control, kind).size()) - 1, index) << "the control's answer";
     }
-    EXPECT_EQ((std::vector<std::string>{"alpha", "beta", "gamma", "delta"}), Items(control, kind));
-
-    bool wasNull = false;
-    EXPECT_EQ("", SelectedText(frame, dialog, kind, &wasNull)) << "nothing selected yet";
-    EXPECT_TRUE(wasNull);
-
-    EXPECT_EQ(0, kind.select(dialog, kId, 1));
+    EXPECT_EQ((std::vector<std::string>{"alpha", longText, "gamma", "delta"}), Items(control, kind));
+    EXPECT_EQ("", Selected(frame, dialog, kind)) << "nothing selected yet";
+    EXPECT_EQ(0, kind.select(dialog, 30, 1));
     EXPECT_EQ(0, SendMessageA(control, kind.getSelection, 0, 0));
-    EXPECT_EQ("alpha", SelectedText(frame, dialog, kind));
-    EXPECT_EQ(3, kind.select(dialog, kId, 4));
-    EXPECT_EQ("delta", SelectedText(frame, dialog, kind));
-
-    // Position 0 reaches the control as -1: the selection is cleared.
-    kind.select(dialog, kId, 0);
+    EXPECT_EQ("alpha", Selected(frame, dialog, kind));
+    EXPECT_EQ(3, kind.select(dialog, 30, 4));
+    EXPECT_EQ("delta", Selected(frame, dialog, kind));
+    EXPECT_EQ(1, kind.select(dialog, 30, 2));
+    EXPECT_EQ(longText, Selected(frame, dialog, kind));
+    kind.select(dialog, 30, 0);  // position 0 reaches the control as -1: no selection
     EXPECT_EQ(-1, SendMessageA(control, kind.getSelection, 0, 0));
-    EXPECT_EQ("", SelectedText(frame, dialog, kind, &wasNull));
-    EXPECT_TRUE(wasNull);
-    EXPECT_EQ(-1, kind.select(dialog, kId, 5)) << "past the last item";
-    EXPECT_EQ("", SelectedText(frame, dialog, kind));
-
-    // Position 3 deletes the third item, zero-based index 2; the answer is the count left.
-    EXPECT_EQ(3, kind.remove(dialog, kId, 3));
-    EXPECT_EQ((std::vector<std::string>{"alpha", "beta", "delta"}), Items(control, kind));
-    EXPECT_EQ(2, kind.remove(dialog, kId, 1));
-    EXPECT_EQ((std::vector<std::string>{"beta", "delta"}), Items(control, kind));
-    EXPECT_EQ(-1, kind.remove(dialog, kId, 0)) << "0 names no item";
-    EXPECT_EQ(2u, Items(control, kind).size());
-
-    kind.select(dialog, kId, 2);
-    EXPECT_EQ("delta", SelectedText(frame, dialog, kind));
-    kind.clear(dialog, kId);
+    EXPECT_EQ("", Selected(frame, dialog, kind));
+    EXPECT_EQ(-1, kind.select(dialog, 30, 5)) << "past the last item";
+    // Position 3 deletes the third item; the answer is the count left.
+    EXPECT_EQ(3, kind.remove(dialog, 30, 3));
+    EXPECT_EQ(2, kind.remove(dialog, 30, 1));
+    EXPECT_EQ(-1, kind.remove(dialog, 30, 0)) << "0 names no item";
+    EXPECT_EQ((std::vector<std::string>{longText, "delta"}), Items(control, kind));
+    kind.select(dialog, 30, 2);
+    kind.clear(dialog, 30);
     EXPECT_EQ(0, SendMessageA(control, kind.getCount, 0, 0));
-    EXPECT_EQ("", SelectedText(frame, dialog, kind));
-  }
-}
-
-TEST_F(ListOpsTest, SelectedTextKeepsEveryByte) {
-  for (const ListKind& kind : kKinds) {
-    SCOPED_TRACE(kind.name);
-    const DialogHandle dialog = MakeDialog(frame, kind.name);
-    const HWND control = MakeControl(frame, kind.kind, dialog, kId, "", 4, 4, 100, 80, kind.style);
-    std::string longText(3000, 'q');
-    longText.front() = '\xE9';
-    longText.back() = '!';
-    for (const std::string& text : {std::string("x"), longText, std::string()}) {
-      PushText(frame, text);
-      kind.add(frame, dialog, kId);
-      kind.select(dialog, kId, static_cast<int32_t>(SendMessageA(control, kind.getCount, 0, 0)));
-      bool wasNull = false;
-      EXPECT_EQ(text, SelectedText(frame, dialog, kind, &wasNull)) << text.size() << " bytes";
-      EXPECT_EQ(text.empty(), wasNull);
-    }
-  }
-}
-
-TEST_F(ListOpsTest, MissingControlGivesTheEmptyString) {
-  const DialogHandle dialog = MakeDialog(frame, "nothing");
-  for (const ListKind& kind : kKinds) {
+    EXPECT_EQ("", Selected(frame, dialog, kind));
+    PushText(frame, "");
+    kind.add(frame, dialog, 30);
+    kind.select(dialog, 30, 1);
+    EXPECT_EQ("", Selected(frame, dialog, kind)) << "an empty item";
     PushText(frame, "nowhere");
-    EXPECT_EQ(0, kind.add(frame, dialog, 77));
+    EXPECT_EQ(0, kind.add(frame, dialog, 77)) << "a missing control";
     EXPECT_EQ(0, TextStackDepth(frame));
-    bool wasNull = false;
-    EXPECT_EQ("", SelectedText(frame, dialog, kind, &wasNull));
-    EXPECT_TRUE(wasNull);
+    EXPECT_EQ("", Selected(frame, dialog, kind, 77));
   }
 }
 

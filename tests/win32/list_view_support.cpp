@@ -5,21 +5,17 @@ HWND CreateReportList(int columns) {
   InitCommonControlsEx(&classes);
   HWND list = CreateWindowExA(0, "SysListView32", "", WS_OVERLAPPEDWINDOW | LVS_REPORT, 0, 0, 300, 200, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
-  for (int column = 0; column < columns; ++column) {
-    LVCOLUMNA record{};
-    record.mask = LVCF_WIDTH;
-    record.cx = 40;
+  LVCOLUMNA record{};
+  record.mask = LVCF_WIDTH, record.cx = 40;
+  for (int column = 0; column < columns; ++column)
     SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&record));
-  }
   return list;
 }
 
 std::string CellText(HWND list, int row, int column) {
   char text[64] = {};
   LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
+  item.iSubItem = column, item.pszText = text, item.cchTextMax = sizeof text;
   SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
   return text;
 }
