@@ -23,27 +23,24 @@ struct Demo {
   PROCESS_INFORMATION process = StartProgram("\"" DEMO_PROGRAM "\"");
   HWND dialog = WaitForTopWindow("Demo listbox with Colomns", 20000);
   HWND list = GetDlgItem(dialog, 20), cancel = GetDlgItem(dialog, IDCANCEL);
-  ~Demo() {  // a test that stops early must not leave its program, and its box, to the next
-    if (process.hProcess) TerminateProcess(process.hProcess, 1);
-    WaitForExit(process, 5000);
-  }
+  // A test that stops early must not leave its program, and its box, to the next.
+  ~Demo() { TerminateProcess(process.hProcess, 1); WaitForExit(process, 5000); }
   int Rows() const { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 };
 
 std::string At(int x, int y) { return " mousemove " + std::to_string(x) + " " + std::to_string(y); }
+RECT RectOf(HWND window) { RECT rect{}; GetWindowRect(window, &rect); return rect; }
 
 // A hostile user's input, 55 real X events a round: moves, the wheel, clicks and double clicks in the list and on
 // the dialog's empty area, header clicks, drags of a header divider and of the caption (each undone by a drag
 // back, so that the points stay valid), and keys. Never Escape, Enter, Cancel or the close box; a click in the
 // list takes back the focus Tab gives to Cancel before Space could press it.
 std::string Flood(const Demo& demo) {
-  RECT list{}, header{}, dialog{}, cancel{};
-  GetWindowRect(demo.list, &list);
-  GetWindowRect(reinterpret_cast<HWND>(SendMessageA(demo.list, LVM_GETHEADER, 0, 0)), &header);
-  GetWindowRect(demo.dialog, &dialog);
-  GetWindowRect(demo.cancel, &cancel);
+  const RECT list = RectOf(demo.list), dialog = RectOf(demo.dialog), cancel = RectOf(demo.cancel);
+  const RECT header = RectOf(reinterpret_cast<HWND>(SendMessageA(demo.list, LVM_GETHEADER, 0, 0)));
   std::vector<int> dividers{header.left};
-  for (int k = 0; k < 6; ++k) dividers.push_back(dividers.back() + SendMessageA(demo.list, LVM_GETCOLUMNWIDTH, k, 0));
+  for (int k = 0; k < 6; ++k)
+    dividers.push_back(dividers.back() + static_cast<int>(SendMessageA(demo.list, LVM_GETCOLUMNWIDTH, k, 0)));
   const RECT items{list.left + 40, header.bottom + 40, list.right - 40, list.bottom - 40};
   const int headerY = (header.top + header.bottom) / 2, captionX = (2 * dialog.left + dialog.right) / 3;
   const int captionY = dialog.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
@@ -51,9 +48,8 @@ std::string Flood(const Demo& demo) {
     return At(x, y) + " mousedown 1" + At(x + dx, y) + " mouseup 1 mousedown 1" + At(x, y) + " mouseup 1";
   };
   const auto clicks = [](std::string buttons) {  // a single click waits 100 ms after itself unless told otherwise
-    std::string text;
-    for (char button : buttons) text += std::string(" click --delay 1 ") + button;
-    return text;
+    for (size_t at = 0; at < buttons.size(); at += 18) buttons.insert(at, " click --delay 1 ");
+    return buttons;
   };
   const std::string doubleClick = " click --repeat 2 --delay 30 1";
   std::string script;
@@ -69,15 +65,14 @@ std::string Flood(const Demo& demo) {
     script += drag(dividers[1 + r % 5], headerY, 12) + drag(captionX, captionY, 30);
     script += inList(10) + clicks("1") + " key --delay 2 Up Down Left Right Prior Next Home End";
     for (int k = 0; k < 3; ++k)
-      script += " " + std::string(1, "qwertyuiopasdfghjklzxcvbnm"[(r * 3 + k) % 26]) + " " + std::to_string((r + k) % 10);
+      script += std::string(" ") + "qwertyuiopasdfghjklzxcvbnm"[(r * 3 + k) % 26] + " " + std::to_string((r + k) % 10);
     script += " space ctrl+a key --delay 2 Tab shift+Tab sleep 0.05";
   }
   return script;
 }
 
 std::string CloseBox(const Demo& demo) {
-  RECT r{};
-  GetWindowRect(demo.dialog, &r);
+  const RECT r = RectOf(demo.dialog);
   return At(r.right - GetSystemMetrics(SM_CXDLGFRAME) - GetSystemMetrics(SM_CXSIZE) / 2 - 1,
             r.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYSIZE) / 2) + " click 1";
 }
@@ -116,8 +111,7 @@ TEST(DemoEndToEnd, RunsGivenTheInputAPersonMightGive) {
     SCOPED_TRACE(run.what);
     const DWORD start = GetTickCount();
     Demo demo;
-    RECT list{};
-    GetWindowRect(demo.list, &list);
+    const RECT list = RectOf(demo.list);
     const int pixels = MulDiv(MulDiv(list.right - list.left, 4, base.right), base.right, 4);
     for (size_t k = 0; k < 6; ++k) {
       LVCOLUMNA column{};
@@ -147,11 +141,11 @@ TEST(DemoEndToEnd, RunsGivenTheInputAPersonMightGive) {
           rows[row][column] = SendListRecord(demo.list, LVM_GETITEMTEXTA, row, item);
         }
       std::sort(rows.begin(), rows.end());
-      ASSERT_EQ(20u, rows.size());
+      decltype(rows) expected;
       for (int n = 1; n <= 20; ++n)
-        EXPECT_EQ((std::vector<std::string>{"Item " + std::string(n < 10, ' ') + std::to_string(n) + " - Testtekst1",
-                                            "Testtekst2", "Testtekst3", "Testtekst4", "Testtekst5", "TestTekst6"}),
-                  rows[n - 1]);
+        expected.push_back({"Item " + std::string(n < 10, ' ') + std::to_string(n) + " - Testtekst1", "Testtekst2",
+                            "Testtekst3", "Testtekst4", "Testtekst5", "TestTekst6"});
+      EXPECT_EQ(expected, rows);
       ASSERT_TRUE(XdoTool(MoveTo(demo.cancel) + " click 1"));
       EXPECT_TRUE(WaitUntil([&] { return !IsWindow(demo.dialog); }, 1000));
     }

@@ -22,8 +22,9 @@
 namespace {
 
 // By kind, the control's text; the image's name for the picture kinds.
-constexpr const char* kTexts[kControlKindCount] = {"", "Push", "Three", "Check", "Group", "Label", "", "Radio", "",
-                                                    "Edit", "TESTBITMAP", "TESTBITMAP", "TESTICON", "TESTBITMAP", "", ""};
+constexpr const char* kTexts[kControlKindCount] = {"", "Push", "Three", "Check", "Group", "Label", "", "Radio",
+                                                    "", "Edit", "TESTBITMAP", "TESTBITMAP", "TESTICON", "TESTBITMAP",
+                                                    "", ""};
 constexpr ControlId kEdit = 109, kScaledPicture = 111, kScaledPictureButton = 113, kCombo = 114, kList = 115;
 constexpr UINT kOpen = 201;
 int32_t OnOpen(DialogHandle, uint32_t, WPARAM, LPARAM) { return 0; }

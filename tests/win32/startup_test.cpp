@@ -48,8 +48,7 @@ TEST(Startup, TooManyTemporariesStopTheProgramWithAMessage) {
   CloseHandle(readEnd);
   EXPECT_EQ(std::string(kMessage) + "\r\n", output);
   int64_t code = 0;
-  const auto run = [&] { code = RunAndWait(Probe("overflow"), -1, nullptr); };
-  EXPECT_EQ(kMessage, AnswerBoxWhile("Orlavex", "Return", run));
+  EXPECT_EQ(kMessage, AnswerBoxWhile("Orlavex", "Return", [&] { code = RunAndWait(Probe("overflow"), -1, nullptr); }));
   EXPECT_EQ(255, code);
 }
 

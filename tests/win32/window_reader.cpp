@@ -14,6 +14,8 @@ std::string WindowText(HWND window) {
 
 HWND WaitForTopWindow(const char* title, DWORD timeoutMs) {
   HWND window = nullptr;
-  const auto shown = [&] { return (window = FindWindowA(nullptr, title)) && IsWindowVisible(window) && WindowText(window) == title; };
+  const auto shown = [&] {
+    return (window = FindWindowA(nullptr, title)) && IsWindowVisible(window) && WindowText(window) == title;
+  };
   return WaitUntil(shown, timeoutMs) ? window : nullptr;
 }

@@ -24,7 +24,8 @@ bool XdoTool(const std::string& arguments, DWORD timeoutMs) {
 std::string MoveTo(HWND window, int dy) {
   RECT r{};
   GetWindowRect(window, &r);
-  return " mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string(dy < 0 ? (r.top + r.bottom) / 2 : r.top + dy);
+  const int y = dy < 0 ? (r.top + r.bottom) / 2 : r.top + dy;
+  return " mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string(y);
 }
 
 bool XKeyTo(HWND window, const char* keyName) {
@@ -32,7 +33,8 @@ bool XKeyTo(HWND window, const char* keyName) {
          XdoTool(MoveTo(window, 5) + " key " + keyName);
 }
 
-std::optional<std::string> AnswerBoxWhile(const char* caption, const char* key, const std::function<void()>& show) {
+std::optional<std::string> AnswerBoxWhile(const char* caption, const char* key,
+                                          const std::function<void()>& show) {
   std::optional<std::string> text;
   std::thread player([&] {
     HWND box = WaitForTopWindow(caption, 20000);
