@@ -134,7 +134,7 @@ int main() {
   DestroyProbe destroyed{dialog, 0};
   HANDLE watcher = CreateThread(nullptr, 0, WatchDestruction, &destroyed, 0, nullptr);
   const double clickStarted = NowMs();
-  XdoTool(MoveToCentre(GetDlgItem(dialog, IDCANCEL)) + " click 1");
+  XdoTool(MoveTo(GetDlgItem(dialog, IDCANCEL)) + " click 1");
   WaitForSingleObject(watcher, 5000);
   CloseHandle(watcher);
   std::printf(
