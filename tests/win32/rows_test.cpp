@@ -17,7 +17,8 @@ TEST(Rows, PauseSlicesAreTwentyFifthsOfTheTimeRounded) {
 TEST(Rows, APauseTakesAMessageASliceAndEndsEarlyOnCancel) {
   const int32_t cases[][3] = {{12, 0, 2}, {INT32_MIN, 0, 2}, {13, 0, 1}, {38, 0, 0}, {500, 1, 1}};  // ms, cancel, left
   for (const auto& [milliseconds, cancel, left] : cases) {
-    programGlobals = {.CancelRequested = cancel};
+    programGlobals = {};
+    programGlobals.CancelRequested = cancel;
     PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
     PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
     PauseMs(milliseconds);
@@ -29,7 +30,8 @@ TEST(Rows, APauseTakesAMessageASliceAndEndsEarlyOnCancel) {
 }
 
 TEST(Rows, AddRowFillsTheSixCellsAndClearRowsEmptiesTheList) {
-  programGlobals = {.MainList = CreateReportList(6)};
+  programGlobals = {};
+  programGlobals.MainList = CreateReportList(6);
   DynString cells[6] = {MakeText("Item  1 - Testtekst1"), {}, MakeText("Testtekst3"), MakeText(""), MakeText("5"), {}};
   AddRow(&cells[0], &cells[1], &cells[2], &cells[3], &cells[4], &cells[5]);
   for (int k = 0; k < 6; ++k) EXPECT_EQ(TextOf(cells[k]), CellText(programGlobals.MainList, 0, k)) << k;
