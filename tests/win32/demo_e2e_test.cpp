@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kBox = "Orlavex";
 // After a Cancel the pause under way and the seventeen after the third row take one slice each, a 30 ms sleep and
-// a message step: 558 ms, and a second for Wine's scheduling and the box's appearing (measured: 540-1030 ms).
+// a message step: 558 ms, and a second for Wine's scheduling and the box's appearing (measured: 510-1030 ms).
 // Ten slices each would take 5.6 s.
 constexpr DWORD kCancelledMs = 18 * 31 + 1000;
 

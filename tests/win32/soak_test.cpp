@@ -44,6 +44,8 @@ void OneRound(ProcedureFrame& frame) {
   const HMENU bar = MenuCreate(0), file = MenuCreate(1);
   PushText(frame, "Open");
   MenuAddItem(frame, file, kOpen, 0, 0, OnOpen, 0);
+  PushText(frame, "-");
+  MenuAddItem(frame, file, 0, 0, 0, nullptr, 0);
   PushText(frame, "File");
   MenuAddItem(frame, bar, reinterpret_cast<UINT_PTR>(file), 0, 0, nullptr, kMenuItemOpensPopup);
   MenuAttach(dialog, bar);
