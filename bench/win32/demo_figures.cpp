@@ -37,7 +37,7 @@ double TimeToVisibleDialog(const std::string& program) {
   HWND dialog = WaitForTopWindow(kTitle, 20000);
   const double visible = NowMs();
   Stop(process);
-  while (FindTopWindow(kTitle) != nullptr) Sleep(5);
+  while (WaitForTopWindow(kTitle) != nullptr) Sleep(5);
   return dialog != nullptr ? visible - start : -1;
 }
 
@@ -73,7 +73,7 @@ DWORD WINAPI ProbeGaps(void* context) {
 void DismissAndWait(PROCESS_INFORMATION& process, HWND box) {
   if (box != nullptr) {
     SetForegroundWindow(box);
-    XKey("Return");
+    XdoTool("key Return");
   }
   WaitForExit(process, 10000);
 }
@@ -134,7 +134,7 @@ int main() {
   DestroyProbe destroyed{dialog, 0};
   HANDLE watcher = CreateThread(nullptr, 0, WatchDestruction, &destroyed, 0, nullptr);
   const double clickStarted = NowMs();
-  XClickCentreOf(GetDlgItem(dialog, IDCANCEL));
+  XdoTool(MoveTo(GetDlgItem(dialog, IDCANCEL)) + " click 1");
   WaitForSingleObject(watcher, 5000);
   CloseHandle(watcher);
   std::printf(

@@ -1,52 +1,30 @@
 #include "tests/win32/process_runner.h"
 
-#include <vector>
-
 std::string BesideTestProgram(const char* fileName) {
   char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  folder.resize(folder.find_last_of("\\/") + 1);
-  return folder + fileName;
+  const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  return self.substr(0, self.find_last_of("\\/") + 1) + fileName;
 }
 
-PROCESS_INFORMATION StartProgram(const std::string& commandLine, const StartOptions& options) {
+PROCESS_INFORMATION StartProgram(std::string commandLine, int showWindow, HANDLE errorOutput) {
+  const bool handles = errorOutput != INVALID_HANDLE_VALUE;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (options.useShowWindow) {
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = options.showWindow;
-  }
-  if (options.useStdHandles) {
-    startup.dwFlags |= STARTF_USESTDHANDLES;
-    startup.hStdError = options.errorOutput;
-  }
+  startup.dwFlags = (showWindow >= 0 ? STARTF_USESHOWWINDOW : 0) | (handles ? STARTF_USESTDHANDLES : 0);
+  startup.wShowWindow = static_cast<WORD>(showWindow);
+  startup.hStdError = handles ? errorOutput : nullptr;
   PROCESS_INFORMATION process{};
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, options.useStdHandles, 0, nullptr, nullptr, &startup,
-                      &process))
-    return {};
-  return process;
+  return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, handles, 0, nullptr, nullptr, &startup, &process)
+             ? process : PROCESS_INFORMATION{};
 }
 
 int64_t WaitForExit(PROCESS_INFORMATION& process, DWORD timeoutMs) {
-  if (process.hProcess == nullptr) return -1;
-  int64_t result = -1;
-  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    result = code;
-  } else {
-    TerminateProcess(process.hProcess, 1);
-  }
+  DWORD code = 0;
+  const bool ended = process.hProcess && WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
+                     GetExitCodeProcess(process.hProcess, &code);
+  if (process.hProcess && !ended) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   process = {};
-  return result;
-}
-
-int64_t RunAndWait(const std::string& commandLine, const StartOptions& options, DWORD timeoutMs) {
-  PROCESS_INFORMATION process = StartProgram(commandLine, options);
-  return WaitForExit(process, timeoutMs);
+  return ended ? int64_t{code} : -1;
 }

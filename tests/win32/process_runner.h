@@ -1,23 +1,19 @@
 #pragma once
-// Starts a program that lies beside the test program and waits for its exit code.
+// Starts a program and waits for its exit code.
 #include <cstdint>
 #include <string>
 
 #include "platform/win32_api.h"
 
 std::string BesideTestProgram(const char* fileName);
-
-struct StartOptions {
-  bool useShowWindow = false;
-  WORD showWindow = SW_SHOWNORMAL;
-  bool useStdHandles = false;  // then the program's error output is `errorOutput` (nullptr: none)
-  HANDLE errorOutput = nullptr;
-};
-
-// The started program; a null process handle when it could not be started.
-PROCESS_INFORMATION StartProgram(const std::string& commandLine, const StartOptions& options = {});
-// Waits for the program's end and closes its handles: the exit code, or -1 when
-// it did not end in time (it is then ended) or never started.
+// `showWindow` -1 gives none; an `errorOutput` other than INVALID_HANDLE_VALUE (nullptr too) is given as the
+// program's error output. A null process handle when the program could not be started.
+PROCESS_INFORMATION StartProgram(std::string commandLine, int showWindow = -1,
+                                 HANDLE errorOutput = INVALID_HANDLE_VALUE);
+// The exit code, or -1 when the program never started or did not end in time (it is then ended).
 int64_t WaitForExit(PROCESS_INFORMATION& process, DWORD timeoutMs = 30000);
-// Both of the above.
-int64_t RunAndWait(const std::string& commandLine, const StartOptions& options = {}, DWORD timeoutMs = 30000);
+inline int64_t RunAndWait(const std::string& commandLine, int showWindow = -1,
+                          HANDLE errorOutput = INVALID_HANDLE_VALUE) {
+  PROCESS_INFORMATION process = StartProgram(commandLine, showWindow, errorOutput);
+  return WaitForExit(process);
+}

@@ -1,35 +1,30 @@
-// A program built with the runtime whose exit code reports what start-up gave its
-// main procedure. The first word of the command tail picks what to report.
+// A program built with the runtime whose exit code reports what start-up gave its main procedure, picked by the
+// command tail's first word. "overflow" needs a sixth temporary string at once: the runtime must stop it.
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/win32_api.h"
 #include "runtime/runtime_block.h"
 #include "runtime/startup.h"
+#include "text/text_core.h"
 
 namespace {
 
-// Stored with non-zero contents: start-up must clear them before the main runs.
-uint32_t probeGlobals[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+uint32_t probeGlobals[8] = {1, 2, 3, 4, 5, 6, 7, 8};  // start-up must clear them before the main procedure runs
 
-bool StartsWith(const char* text, const char* word) { return std::strncmp(text, word, std::strlen(word)) == 0; }
-
-int32_t ProbeMain(void* instance, void* previous, char* commandTail, int32_t showCommand) {
-  if (StartsWith(commandTail, "show")) return showCommand;
-  if (StartsWith(commandTail, "exit ")) return std::atoi(commandTail + 5);
-  if (StartsWith(commandTail, "globals")) {
-    for (uint32_t word : probeGlobals)
-      if (word != 0) return 1;
-    return 0;
-  }
-  if (StartsWith(commandTail, "values")) {
-    const bool sane = instance == GetModuleHandleA(nullptr) && previous == nullptr &&
-                      commandTail == runtimeBlock.commandTail && runtimeBlock.entryReason == 1 &&
-                      runtimeBlock.environment != nullptr && runtimeBlock.osVersionInfo.size == 148 &&
-                      runtimeBlock.emptyDescriptor.text == &runtimeBlock.emptyText && OutermostFrame() != nullptr;
-    return sane ? 0 : 1;
-  }
-  if (StartsWith(commandTail, "platform")) return runtimeBlock.platformFlags | (runtimeBlock.cpuClass << 16);
-  return -1;
+int32_t ProbeMain(void* instance, void* previous, char* tail, int32_t showCommand) {
+  const auto is = [&](const char* word) { return std::strncmp(tail, word, std::strlen(word)) == 0; };
+  if (is("show")) return showCommand;
+  if (is("exit ")) return std::atoi(tail + 5);
+  if (is("platform")) return (runtimeBlock.platformFlags & ~kFloatingPointProcessor) | runtimeBlock.cpuClass << 16;
+  ProcedureFrame frame{.callerFrame = OutermostFrame()};
+  for (int i = 0; is("overflow") && i <= kTempStringSlots; ++i) TextPushEmpty(frame);
+  const bool cleared = std::count(probeGlobals, probeGlobals + 8, 0u) == 8;
+  return cleared && instance == GetModuleHandleA(nullptr) && !previous && tail == runtimeBlock.commandTail &&
+                 runtimeBlock.entryReason == 1 && runtimeBlock.environment && runtimeBlock.osVersionInfo.size == 148 &&
+                 runtimeBlock.emptyDescriptor.text == &runtimeBlock.emptyText && OutermostFrame()
+             ? 0 : 1;
 }
 
 }  // namespace

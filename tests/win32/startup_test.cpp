@@ -3,95 +3,65 @@
 #include <vector>
 
 #include "runtime/runtime_block.h"
+#include "runtime/startup.h"
 #include "tests/win32/process_runner.h"
+#include "tests/win32/x_input.h"
 
 namespace {
 
 std::string Probe(const char* tail) { return "\"" + BesideTestProgram("startup_probe.exe") + "\" " + tail; }
 
-struct Seen {
-  uint32_t reason;
-  uint32_t globalsWord;
-  void* instance;
-};
-std::vector<Seen> seen;
-void Record(uint32_t reason, uint32_t globalsWord, void* instance) { seen.push_back({reason, globalsWord, instance}); }
-
-using SetObserverFn = void (*)(void (*)(uint32_t, uint32_t, void*));
-using QueryFn = uint32_t (*)();
-
-DWORD WINAPI DoNothing(void*) { return 0; }
+uint32_t libraryGlobals[2];
+uint32_t seen[3];  // the reason, the globals' first word and the module main saw
+int32_t LibraryMain(void*, void*, char*, int32_t) {
+  seen[0] = runtimeBlock.entryReason, seen[1] = libraryGlobals[0];
+  seen[2] = runtimeBlock.moduleInstance == GetModuleHandleA("kernel32");
+  libraryGlobals[0] = 42;
+  return 0;
+}
 
 }  // namespace
 
-// The probe checks what the main procedure saw and answers with its exit code.
+// The probe's exit code is what its main procedure saw or returned. A 32-bit program sees the Intel architecture at
+// level 6 or above (class 5, MMX asked of CPUID), a 64-bit one x86-64, which keeps class 3 and never asks CPUID.
 TEST(Startup, ProbeSeesTheStartAsGivenAndExitsWithMainsResult) {
-  struct Case {
-    const char* tail;
-    int showWindow;  // -1: no STARTF_USESHOWWINDOW
-    int64_t exitCode;
-  };
-  const Case cases[] = {
-      {"show", SW_HIDE, 0}, {"show", SW_SHOWMINNOACTIVE, SW_SHOWMINNOACTIVE},
-      {"show", -1, 10},     {"exit 0", -1, 0},
-      {"exit 37", -1, 37},  {"exit -1", -1, 0xFFFFFFFF},
-      {"globals", -1, 0},  // globals are zero when main runs
-      {"values", -1, 0},   // and the block is filled
-  };
-  for (const Case& c : cases) {
-    StartOptions options;
-    options.useShowWindow = c.showWindow >= 0;
-    options.showWindow = static_cast<WORD>(c.showWindow);
-    EXPECT_EQ(c.exitCode, RunAndWait(Probe(c.tail), options)) << c.tail << " " << c.showWindow;
-  }
+  constexpr int64_t kPlatform = sizeof(void*) == 8 ? kWindowsNt | 3 << 16 : kWindowsNt | kMmx | 5 << 16;
+  struct Case { const char* tail; int showWindow; int64_t exitCode; };
+  const Case cases[] = {{"show", SW_HIDE, 0}, {"show", SW_SHOWMINNOACTIVE, SW_SHOWMINNOACTIVE}, {"show", -1, 10},
+                        {"exit 0", -1, 0},    {"exit 37", -1, 37},  {"exit -1", -1, 0xFFFFFFFF},
+                        {"values", -1, 0},    {"platform", -1, kPlatform}};
+  for (const Case& c : cases) EXPECT_EQ(c.exitCode, RunAndWait(Probe(c.tail), c.showWindow)) << c.tail << c.showWindow;
 }
 
-// The classification differs by word size: a 32-bit program sees the Intel
-// architecture at level 6 or above (class 5, MMX asked of CPUID), a 64-bit one the
-// x86-64 architecture, which keeps class 3 and never asks CPUID.
-#ifdef _WIN64
-TEST(Startup, ClassifiesTheX64ArchitectureAsClass3WithoutMmxIn64BitBuild) {
-  constexpr uint8_t kExpectedClass = 3;
-  constexpr bool kExpectMmx = false;
-#else
-TEST(Startup, ClassifiesTheIntelArchitectureAsClass5WithMmxIn32BitBuild) {
-  constexpr uint8_t kExpectedClass = 5;
-  constexpr bool kExpectMmx = true;
-#endif
-  const int64_t reported = RunAndWait(Probe("platform"));
-  ASSERT_GE(reported, 0);
-  const auto flags = static_cast<uint16_t>(reported & 0xFFFF);
-  const auto cpuClass = static_cast<uint8_t>(reported >> 16);
-  EXPECT_TRUE(flags & kWindowsNt) << std::hex << flags;
-  EXPECT_EQ(0, flags & (kWindows9xBuild950 | kWindows9xBuild1111 | kWindows9xOtherBuild));
-  EXPECT_EQ(kExpectedClass, cpuClass);
-  EXPECT_EQ(kExpectMmx, (flags & kMmx) != 0);
+// A sixth temporary string stops the program with 255 and a message: on its error output when it has one, else in
+// a box.
+TEST(Startup, TooManyTemporariesStopTheProgramWithAMessage) {
+  constexpr const char* kMessage = "a statement needs more than five temporary strings at once";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 1 << 16));
+  EXPECT_EQ(255, RunAndWait(Probe("overflow"), -1, writeEnd));
+  CloseHandle(writeEnd);
+  char output[256] = {};
+  DWORD got = 0;
+  ReadFile(readEnd, output, sizeof output - 1, &got, nullptr);
+  CloseHandle(readEnd);
+  EXPECT_EQ(std::string(kMessage) + "\r\n", output);
+  int64_t code = 0;
+  EXPECT_EQ(kMessage, AnswerBoxWhile("Orlavex", "Return", [&] { code = RunAndWait(Probe("overflow"), -1, nullptr); }));
+  EXPECT_EQ(255, code);
 }
 
+// The library entry as the loader calls it: main runs on every notification, the globals cleared only on attach.
 TEST(Startup, LibraryEntryRunsMainOnEveryNotification) {
-  seen.clear();
-  HMODULE library = LoadLibraryA(BesideTestProgram("startup_library.dll").c_str());
-  ASSERT_NE(nullptr, library);
-  auto setObserver = reinterpret_cast<SetObserverFn>(reinterpret_cast<void*>(GetProcAddress(library, "SetObserver")));
-  auto entryResult = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(GetProcAddress(library, "EntryResult")));
-  auto attachCalls = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(GetProcAddress(library, "AttachCallsSeen")));
-  auto globalsWord = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(GetProcAddress(library, "GlobalsWord")));
-  ASSERT_TRUE(setObserver && entryResult && attachCalls && globalsWord);
-
-  EXPECT_EQ(1u, entryResult());
-  EXPECT_EQ(1u, attachCalls());
-  EXPECT_EQ(42u, globalsWord()) << "main ran on attach after the globals were cleared";
-
-  setObserver(Record);
-  HANDLE thread = CreateThread(nullptr, 0, DoNothing, nullptr, 0, nullptr);
-  ASSERT_NE(nullptr, thread);
-  WaitForSingleObject(thread, 10000);
-  CloseHandle(thread);
-  FreeLibrary(library);
-
-  ASSERT_GE(seen.size(), 3u);
-  EXPECT_EQ(static_cast<uint32_t>(DLL_THREAD_ATTACH), seen[0].reason);
-  EXPECT_EQ(42u, seen[0].globalsWord) << "a later notification keeps the globals";
-  EXPECT_EQ(reinterpret_cast<void*>(library), seen[0].instance);
-  EXPECT_EQ(static_cast<uint32_t>(DLL_PROCESS_DETACH), seen.back().reason);
+  const RuntimeBlock saved = runtimeBlock;
+  const ProgramImage image{LibraryMain, libraryGlobals, sizeof libraryGlobals, nullptr, 0,
+                           kProgramBuild | kLibraryBuild, nullptr};
+  libraryGlobals[0] = 7;
+  const uint32_t cases[][2] = {{DLL_PROCESS_ATTACH, 0}, {DLL_THREAD_ATTACH, 42}, {DLL_PROCESS_DETACH, 42}};
+  for (const auto& [reason, globalsWord] : cases) {
+    EXPECT_EQ(1u, LibraryEntry(image, GetModuleHandleA("kernel32"), reason, nullptr)) << "the attach succeeded";
+    EXPECT_EQ((std::vector<uint32_t>{reason, globalsWord, 1}), std::vector<uint32_t>(seen, seen + 3));
+  }
+  runtimeBlock = saved;
 }

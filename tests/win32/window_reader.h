@@ -1,41 +1,33 @@
 #pragma once
-// Reads another process's windows from outside, as an accessibility tool would:
-// window texts through WM_GETTEXT, list-view rows and columns through records
-// placed in the other process's memory.
+// Reads another process's windows from outside, as an accessibility tool would.
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "platform/win32_api.h"
 
-struct ListColumn {
-  std::string text;
-  int format;
-  int width;
-};
-
+// Polls `done` until it holds or the time is up; whether it held.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 std::string WindowText(HWND window);
-// The first visible top-level window with this exact title, or nullptr.
-HWND FindTopWindow(const char* title);
-HWND WaitForTopWindow(const char* title, DWORD timeoutMs);
-bool WaitForWindowGone(HWND window, DWORD timeoutMs);
+// The visible top-level window with exactly this title, once there; nullptr when it never came.
+HWND WaitForTopWindow(const char* title, DWORD timeoutMs = 0);
+inline std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
 
-std::vector<ListColumn> ReadListColumns(HWND listView);
-// Every row, each as its cells' texts in column order.
-std::vector<std::vector<std::string>> ReadListRows(HWND listView, int columns);
-// The message text of a message box (its static text control).
-std::string MessageBoxText(HWND box);
-
-// A message box as a user meets it: the text it shows, and whether the key given
-// to answer it went astray so that the box had to be closed for the test to end.
-struct BoxAnswer {
-  const char* caption;
-  WORD key = VK_RETURN;
-  bool found = false;
-  std::string text;
-  bool closedByForce = false;
-};
-// Runs `show` while a thread of its own plays the user: it waits for the visible
-// box captioned `answer.caption`, reads its text, brings it to the front and
-// presses `answer.key` as real input.
-void AnswerBoxWhile(BoxAnswer& answer, const std::function<void()>& show);
+// Sends a list view `message` with its record (an LVITEMA or LVCOLUMNA) placed in the list's process, a text
+// buffer behind it. The record comes back as the list left it; the text is returned.
+template <typename Record>
+std::string SendListRecord(HWND list, UINT message, WPARAM index, Record& record) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(list, &id);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+  auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof record + 512, MEM_COMMIT, PAGE_READWRITE));
+  char text[513] = {};
+  record.pszText = remote + sizeof record;
+  record.cchTextMax = 512;
+  WriteProcessMemory(process, remote, &record, sizeof record, nullptr);
+  SendMessageA(list, message, index, reinterpret_cast<LPARAM>(remote));
+  ReadProcessMemory(process, remote, &record, sizeof record, nullptr);
+  ReadProcessMemory(process, remote + sizeof record, text, 512, nullptr);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return text;
+}
