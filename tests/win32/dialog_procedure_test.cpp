@@ -1,289 +1,188 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "dialogs/dialog_procedure.h"
+#include "dialogs/dialog_pump.h"
 #include "dialogs/dialog_show.h"
+#include "dialogs/menus.h"
 #include "runtime/runtime_block.h"
+#include "tests/core/text_test_support.h"
 #include "tests/win32/message_sequence.h"
 #include "tests/win32/toolkit_support.h"
 
 namespace {
 
-constexpr WORD kButtonId = 10;
+using DialogProcedureTest = ToolkitTest;
+constexpr WORD kOpen = 601, kGo = 602;
+constexpr uint32_t kCaption = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr Seer C = Seer::ControlCallback, D = Seer::DialogCallback, M = Seer::MenuCallback, O = Seer::Owner;
+const DialogCallback rc = RecordingControlCallback;
+HWND dialog = nullptr, button = nullptr;
+void (*act)() = nullptr;
+bool zoomed = false;
+UINT_PTR menuGuard = 0;
 
-class DialogProcedureTest : public ToolkitTest {
- protected:
-  // A dialog with a caption, a close box and one push button, shown modeless with
-  // the recording dialog callback and in front.
-  void ShowDialogWithButton(DialogCallback buttonCallback, ControlId buttonId = kButtonId) {
-    dialog = MakeDialog(frame, "routing", 20, 20, 160, 90, WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    ASSERT_NE(nullptr, dialog);
-    button =
-        MakeControl(frame, ControlKind::PushButton, dialog, buttonId, "Press", 10, 10, 60, 20, 0, 0, buttonCallback);
-    ASSERT_NE(nullptr, button);
-    DialogShowModeless(dialog, RecordingDialogCallback, &result);
-    ASSERT_TRUE(BringToFront(dialog));
-    PumpFor(50);
-    ClearLog();
-  }
-
-  // A menu bar whose one command item carries the recording menu callback.
-  void AttachMenu(WORD itemId) {
-    HMENU menu = CreateMenu();
-    AppendMenuA(menu, MF_STRING, itemId, "Go");
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_DATA;
-    item.dwItemData = reinterpret_cast<ULONG_PTR>(RecordingMenuCallback);
-    SetMenuItemInfoA(menu, itemId, FALSE, &item);
-    SetMenu(dialog, menu);
-    DrawMenuBar(dialog);
-    PumpFor(50);
-  }
-
-  HWND dialog = nullptr;
-  HWND button = nullptr;
-  int32_t result = -100;
-};
-
-// What a click on the button makes the dialog send: BN_CLICKED from the button.
-WPARAM Clicked(WORD id) { return MAKEWPARAM(id, BN_CLICKED); }
-
-}  // namespace
-
-TEST_F(DialogProcedureTest, ControlCallbackAnsweringZeroPassesTheCommandOnNonzeroEndsIt) {
-  for (const int32_t answer : {0, 1}) {
-    SCOPED_TRACE(answer);
-    SetReactions({{Seer::ControlCallback, WM_COMMAND, answer, nullptr, 0}});
-    ShowDialogWithButton(RecordingControlCallback);
-    ClickAt(CentreOf(button));
-    ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::ControlCallback, WM_COMMAND) > 0; }));
-    PumpFor(50);
-    const ExpectedMessage toControl{Seer::ControlCallback, WM_COMMAND, kWParam | kLParam, Clicked(kButtonId),
-                                    (LPARAM)button};
-    if (answer == 0)
-      EXPECT_SEQUENCE(toControl,
-                      {Seer::DialogCallback, WM_COMMAND, kWParam | kLParam, Clicked(kButtonId), (LPARAM)button});
-    else
-      EXPECT_SEQUENCE(toControl);
-    for (const SeenMessage& seen : Log()) EXPECT_EQ(dialog, seen.window) << "callbacks receive the dialog";
-    DialogEnd(dialog, 0);
-  }
+void Click() { ClickAt(CentreOf(button)); }
+void Close() { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
+void Escape() { PressKey(VK_ESCAPE); }
+void End7() { DialogEnd(dialog, 7); }
+void ClickGo() {
+  RECT rect{};
+  GetMenuItemRect(dialog, GetMenu(dialog), 1, &rect);
+  ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
-
-TEST_F(DialogProcedureTest, ControlWithoutCallbackNeverConsultsTheMenu) {
-  ShowDialogWithButton(nullptr);
-  AttachMenu(kButtonId);  // a menu item with the button's identifier
-  ClearLog();
-  ClickAt(CentreOf(button));
-  ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::DialogCallback, WM_COMMAND) > 0; }));
-  PumpFor(50);
-  EXPECT_SEQUENCE({Seer::DialogCallback, WM_COMMAND, kWParam, Clicked(kButtonId), 0});
-}
-
-TEST_F(DialogProcedureTest, IdentifierAboveSixteenBitsNeverReachesItsCallback) {
-  ShowDialogWithButton(RecordingControlCallback, 0x10000 + kButtonId + 1);
-  ASSERT_EQ(0x10000 + kButtonId + 1, GetWindowLongA(button, GWL_ID));
-  ClickAt(CentreOf(button));
-  ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::DialogCallback, WM_COMMAND) > 0; }));
-  PumpFor(50);
-  EXPECT_SEQUENCE({Seer::DialogCallback, WM_COMMAND, kWParam, Clicked(kButtonId + 1), 0});
-}
-
-TEST_F(DialogProcedureTest, CloseOnTheCaptionEndsTheDialogWithResultZero) {
-  ShowDialogWithButton(nullptr);
-  POINT closeBox{};
-  ASSERT_TRUE(CloseBoxPoint(dialog, &closeBox));
-  ClickAt(closeBox);
-  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }));
-  EXPECT_SEQUENCE({Seer::DialogCallback, WM_SYSCOMMAND, kAnyParams, 0, 0},
-                  {Seer::DialogCallback, WM_CLOSE, kWParam | kLParam, 0, 0},
-                  {Seer::DialogCallback, WM_DESTROY, kAnyParams, 0, 0});
-  ASSERT_GE(CountSeen(Seer::DialogCallback, WM_SYSCOMMAND), 1);
-  EXPECT_EQ(0, result);
-  EXPECT_EQ(0, runtimeBlock.liveDialogCount);
-}
-
-TEST_F(DialogProcedureTest, CallbackHandlingCloseKeepsTheDialog) {
-  SetReactions({{Seer::DialogCallback, WM_SYSCOMMAND, 1, nullptr, 0}});
-  ShowDialogWithButton(nullptr);
-  POINT closeBox{};
-  ASSERT_TRUE(CloseBoxPoint(dialog, &closeBox));
-  ClickAt(closeBox);
-  ASSERT_TRUE(PumpUntil([] { return CountSeen(Seer::DialogCallback, WM_SYSCOMMAND) > 0; }));
-  PumpFor(100);
-  EXPECT_TRUE(IsWindow(dialog));
-  EXPECT_EQ(0, CountSeen(Seer::DialogCallback, WM_CLOSE));
-  EXPECT_EQ(-100, result);
-}
-
-TEST_F(DialogProcedureTest, DestroyHandledByTheCallbackIsNotUncounted) {
-  SetReactions({{Seer::DialogCallback, WM_DESTROY, 1, nullptr, 0}});
-  ShowDialogWithButton(nullptr);
-  ASSERT_EQ(1, runtimeBlock.liveDialogCount);
-  DialogEnd(dialog, 3);
-  EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_EQ(1, runtimeBlock.liveDialogCount);
-}
-
-TEST_F(DialogProcedureTest, ActivationIsKeptAndNeverReachesTheCallback) {
-  ShowDialogWithButton(nullptr);
-  EXPECT_EQ(dialog, runtimeBlock.activeDialog);
-  HWND other = CreateRecordingOwner();
-  MoveWindow(other, 600, 400, 200, 120, TRUE);
-  ASSERT_TRUE(BringToFront(other));
-  EXPECT_EQ(nullptr, runtimeBlock.activeDialog) << "a window outside the toolkit became active";
-  ClickAt(CentreOf(dialog));
-  ASSERT_TRUE(PumpUntil([&] { return runtimeBlock.activeDialog == dialog; }));
-  EXPECT_EQ(0, CountSeen(Seer::DialogCallback, WM_ACTIVATE));
-}
-
-namespace {
-
-struct EndObservation {
-  HWND owner;
-  int32_t* result;
-  BOOL ownerEnabledAtClose;
-  int32_t resultAtClose;
-  BOOL ownerEnabledAtDestroy;
-  int32_t resultAtDestroy;
-  int liveAtDestroy;
-};
-EndObservation observed;
-
-void ObserveClose(const SeenMessage&) {
-  observed.ownerEnabledAtClose = IsWindowEnabled(observed.owner);
-  observed.resultAtClose = *observed.result;
-}
-void ObserveDestroy(const SeenMessage&) {
-  observed.ownerEnabledAtDestroy = IsWindowEnabled(observed.owner);
-  observed.resultAtDestroy = *observed.result;
-  observed.liveAtDestroy = runtimeBlock.liveDialogCount;
-}
-
+// Both keys go in at once, as the menu loop Alt+F opens reads the next key itself; should
+// they go astray, Escape ends that loop instead of leaving the test waiting.
+void CALLBACK LeaveMenuLoop(HWND, UINT, UINT_PTR, DWORD) { PressKeys({VK_ESCAPE}), PressKeys({VK_ESCAPE}); }
+void OpenByKeys() { PressKeys({VK_MENU, 'F'}), PressKey('O'), menuGuard = SetTimer(nullptr, 0, 2000, LeaveMenuLoop); }
+void EndWith(const SeenMessage& seen) { DialogEnd(seen.window, seen.message == WM_APP ? 42 : 2); }
 void EndAgain(const SeenMessage& seen) { DialogEnd(seen.window, 9); }
-
-}  // namespace
-
-TEST_F(DialogProcedureTest, DialogEndClosesEnablesTheOwnerStoresThenDestroys) {
-  HWND owner = CreateRecordingOwner();
-  ASSERT_NE(nullptr, owner);
-  dialog = MakeDialog(frame, "ending", 30, 30, 120, 60, 0, owner);
-  ASSERT_NE(nullptr, dialog);
-  DialogShowModeless(dialog, RecordingDialogCallback, &result);
-  EnableWindow(owner, FALSE);
-  PumpFor(30);
-  observed = {owner, &result, -1, 0, -1, 0, 0};
-  SetReactions(
-      {{Seer::DialogCallback, WM_CLOSE, 0, ObserveClose, 0}, {Seer::DialogCallback, WM_DESTROY, 0, ObserveDestroy, 0}});
-  ClearLog();
-
-  DialogEnd(dialog, 42);
-
-  EXPECT_SEQUENCE({Seer::DialogCallback, WM_CLOSE, kWParam | kLParam, 0, 0}, {Seer::Owner, WM_ENABLE, kWParam, TRUE, 0},
-                  {Seer::DialogCallback, WM_DESTROY, kAnyParams, 0, 0});
-  EXPECT_FALSE(observed.ownerEnabledAtClose);
-  EXPECT_EQ(-100, observed.resultAtClose);
-  EXPECT_TRUE(observed.ownerEnabledAtDestroy);
-  EXPECT_EQ(42, observed.resultAtDestroy);
-  EXPECT_EQ(1, observed.liveAtDestroy);
-  EXPECT_EQ(42, result);
-  EXPECT_EQ(0, runtimeBlock.liveDialogCount);
-  EXPECT_FALSE(IsWindow(dialog));
+void CALLBACK ActOnce(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  zoomed = IsZoomed(dialog);
+  std::exchange(act, nullptr)();
 }
 
-TEST_F(DialogProcedureTest, DialogEndOfAModelessDialogLeavesItsOwnerAlone) {
-  HWND owner = CreateRecordingOwner();
-  dialog = MakeDialog(frame, "modeless", 30, 30, 120, 60, 0, owner);
-  DialogShowModeless(dialog, RecordingDialogCallback, nullptr);
-  PumpFor(30);
-  ClearLog();
-  DialogEnd(dialog, 8);
-  EXPECT_TRUE(IsWindowEnabled(owner));
-  EXPECT_EQ(0, CountSeen(Seer::Owner, WM_ENABLE));
-  EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_EQ(0, GetWindowLongPtrA(owner, GWLP_USERDATA));
-}
-
-TEST_F(DialogProcedureTest, DialogEndEnteredAgainForTheSameDialogEndsItOnce) {
-  for (const uint32_t again : {WM_CLOSE, WM_DESTROY}) {
-    SCOPED_TRACE(again == WM_CLOSE ? "from WM_CLOSE" : "from WM_DESTROY");
-    result = -100;
-    dialog = MakeDialog(frame, "twice");
-    DialogShowModeless(dialog, RecordingDialogCallback, &result);
-    SetReactions({{Seer::DialogCallback, again, 0, EndAgain, 0}});
-    ClearLog();
-    DialogEnd(dialog, 4);
-    EXPECT_SEQUENCE({Seer::DialogCallback, WM_CLOSE, kAnyParams, 0, 0},
-                    {Seer::DialogCallback, WM_DESTROY, kAnyParams, 0, 0});
-    EXPECT_EQ(4, result) << "the first DialogEnd finishes with its own result";
-    EXPECT_EQ(0, runtimeBlock.liveDialogCount);
-    EXPECT_FALSE(IsWindow(dialog));
-    // The guard is gone once the ending is over: the handle can end again quietly.
-    DialogEnd(dialog, 5);
-    EXPECT_EQ(4, result);
-  }
-}
-
-TEST_F(DialogProcedureTest, DialogEndOfAHandleThatIsNoWindowDoesNothing) {
-  dialog = MakeDialog(frame, "gone");
-  DialogShowModeless(dialog, RecordingDialogCallback, &result);
-  DestroyWindow(dialog);
-  ClearLog();
-  DialogEnd(dialog, 6);
-  DialogEnd(nullptr, 6);
-  EXPECT_TRUE(Log().empty());
-  EXPECT_EQ(-100, result);
-}
-
-namespace {
-
-// A dialog that lives on another thread, which only that thread can destroy.
-struct ForeignDialog {
-  HWND owner;
-  HWND dialog;
-  HANDLE created;
+enum Mode { Modeless, Modal, Owned };  // Owned: modal, with an owner
+struct Scenario {
+  const char* name; Mode mode; uint32_t style; ControlId buttonId; DialogCallback buttonCallback; void (*act)();
+  std::vector<Reaction> reactions; std::vector<ExpectedMessage> expected;
+  int32_t result;            // -100: never ended
+  int live = 0;              // dialogs still counted once it ended
+  bool ownerEnabled = true;  // afterwards
 };
 
-DWORD WINAPI RunForeignDialog(void* parameter) {
-  auto* foreign = static_cast<ForeignDialog*>(parameter);
-  ProcedureFrame frame;
-  foreign->dialog = MakeDialog(frame, "foreign", 30, 30, 120, 60, 0, foreign->owner);
-  SetEvent(foreign->created);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.hwnd == nullptr && message.message == WM_APP) break;
-    DispatchMessageA(&message);
+// A dialog with one button and the bar [&File: &Open] [&Go], whose command items carry the menu callback.
+TEST_F(DialogProcedureTest, CommandsKeysAndEndingsReachTheRightCallbacksAndOwner) {
+  const Scenario cases[] = {
+      {"control answers 1", Modeless, kCaption, 10, rc, Click, {{C, WM_COMMAND, 1}}, {With(C, WM_COMMAND, 10)}, -100},
+      {"no callback: not the menu's", Modeless, kCaption, kOpen, nullptr, Click, {}, {With(D, WM_COMMAND, kOpen)}, -100},
+      {"identifier beyond 16 bits", Modeless, kCaption, 0x1000B, rc, Click, {}, {With(D, WM_COMMAND, 11)}, -100},
+      {"close box", Modeless, kCaption, 10, nullptr, Close, {},
+       {Any(D, WM_SYSCOMMAND), With(D, WM_CLOSE, 0, kWParam | kLParam), Any(D, WM_DESTROY)}, 0},
+      {"close handled", Modeless, kCaption, 10, nullptr, Close, {{D, WM_SYSCOMMAND, 1}}, {Any(D, WM_CLOSE, kAbsent)}, -100},
+      {"destroy handled", Modeless, kCaption, 10, nullptr, Close, {{D, WM_DESTROY, 1}}, {Any(D, WM_DESTROY)}, 0, 1},
+      {"escape", Modeless, kCaption, IDCANCEL, rc, Escape, {{C, WM_COMMAND, 1}}, {With(C, WM_COMMAND, IDCANCEL)}, -100},
+      {"escape, no active dialog", Modeless, kCaption, IDCANCEL, rc, [] { runtimeBlock.activeDialog = nullptr, Escape(); },
+       {}, {Any(C, WM_COMMAND, kAbsent)}, -100},
+      {"menu answers 0", Modeless, kCaption, 10, nullptr, ClickGo, {{M, WM_COMMAND, 0}},
+       {With(M, WM_COMMAND, kGo), With(D, WM_COMMAND, kGo)}, -100},
+      {"menu answers 1", Modeless, kCaption, 10, nullptr, ClickGo, {{M, WM_COMMAND, 1}}, {With(M, WM_COMMAND, kGo)}, -100},
+      {"menu by keyboard", Modeless, kCaption, 10, nullptr, OpenByKeys, {},
+       {With(M, WM_COMMAND, kOpen), With(D, WM_COMMAND, kOpen)}, -100},
+      {"owned", Owned, kCaption, 10, nullptr, [] { PostMessageA(dialog, WM_APP, 0, 0); },
+       {{D, WM_APP, 1, EndWith}},
+       {Any(D, WM_INITDIALOG), With(O, WM_CANCELMODE, 0, kWParam | kLParam), Any(O, WM_CANCELMODE, kOptional),
+        With(O, WM_ENABLE, FALSE), With(O, WM_ENTERIDLE, MSGF_DIALOGBOX, kWParam | kRepeated), Any(D, WM_APP),
+        Any(D, WM_CLOSE), With(O, WM_ENABLE, TRUE), Any(D, WM_DESTROY)}, 42},
+      {"no idle messages", Owned, WS_POPUP | DS_NOIDLEMSG, 10, nullptr, End7, {}, {Any(O, WM_ENTERIDLE, kAbsent)}, 7},
+      {"modal escape", Owned, 0, IDCANCEL, rc, Escape, {{C, WM_COMMAND, 1, EndWith}},
+       {With(C, WM_COMMAND, IDCANCEL), Any(D, WM_CLOSE)}, 2},
+      {"destroyed directly", Owned, 0, 10, nullptr, [] { DestroyWindow(dialog); }, {},
+       {With(O, WM_ENABLE, FALSE), Any(D, WM_CLOSE, kAbsent), Any(D, WM_DESTROY)}, -100, 0, false},
+      {"ended again from close", Modal, kCaption | WS_MAXIMIZE, 10, nullptr, End7, {{D, WM_CLOSE, 0, EndAgain}},
+       {Any(D, WM_CLOSE), Any(D, WM_DESTROY)}, 7},
+      {"ended again from destroy", Modal, 0, 10, nullptr, End7, {{D, WM_DESTROY, 0, EndAgain}},
+       {Any(D, WM_CLOSE), Any(D, WM_DESTROY)}, 7},
+  };
+  const HWND owner = CreateRecordingOwner();
+  for (const Scenario& c : cases) {
+    SCOPED_TRACE(c.name);
+    PrepareToolkit();
+    EnableWindow(owner, TRUE);
+    ASSERT_TRUE(BringToFront(owner));
+    SetWindowLongPtrA(owner, GWLP_USERDATA, 0x5107);  // the toolkit's slots are the dialog's, never its owner's
+    dialog = MakeDialog(frame, "scenario", 20, 20, 160, 90, c.style, c.mode == Owned ? owner : nullptr);
+    button = MakeControl(frame, ControlKind::PushButton, dialog, c.buttonId, "Press", 10, 10, 60, 20, 0, 0,
+                         c.buttonCallback);
+    const HMENU bar = MenuCreate(0), file = MenuCreate(1);
+    for (const auto& [menu, text, item, popup] : {std::tuple{file, "&Open", UINT_PTR{kOpen}, 0u},
+                                                 {bar, "&File", reinterpret_cast<UINT_PTR>(file), 1u}, {bar, "&Go", kGo, 0u}})
+      PushText(frame, text), MenuAddItem(frame, menu, item, 0, 0, popup ? nullptr : RecordingMenuCallback, popup);
+    ASSERT_TRUE(MenuAttach(dialog, bar) && MenuRedrawBar(dialog));
+    SetReactions(c.reactions);
+    ClearLog();
+    int32_t result = -100;
+    act = c.act;
+    zoomed = false;
+    if (c.mode == Modeless) DialogShowModeless(dialog, RecordingDialogCallback, &result);
+    ASSERT_TRUE(c.mode != Modeless || BringToFront(dialog));
+    SetTimer(nullptr, 0, 80, ActOnce);
+    if (c.mode != Modeless) DialogShowModal(dialog, RecordingDialogCallback, &result);
+    const ExpectedMessage& last = c.expected.back();
+    PumpUntil([&] { return !act && !(last.flags & kAbsent) && CountSeen(last.seer, last.message) > 0; },
+              last.flags & kAbsent ? 400 : 3000);
+    PumpFor(50);
+    KillTimer(nullptr, menuGuard);
+
+    EXPECT_SEQUENCE(c.expected);
+    for (const SeenMessage& seen : Log()) {
+      EXPECT_EQ(seen.seer == O ? owner : dialog, seen.window) << "callbacks receive the dialog";
+      const LPARAM fromButton = LOWORD(seen.wParam) == LOWORD(c.buttonId) ? reinterpret_cast<LPARAM>(button) : 0;
+      if (seen.message == WM_COMMAND) { EXPECT_EQ(fromButton, seen.lParam); }
+      if (seen.message == WM_ENTERIDLE) { EXPECT_EQ(reinterpret_cast<LPARAM>(dialog), seen.lParam); }
+      if (seen.message == WM_INITDIALOG) { EXPECT_EQ(reinterpret_cast<WPARAM>(dialog), seen.wParam); }
+    }
+    const bool lives = c.mode == Modeless && c.result == -100;
+    EXPECT_EQ(lives, IsWindow(dialog) != 0);
+    EXPECT_EQ(c.result, result);
+    EXPECT_EQ(lives ? 1 : c.live, runtimeBlock.liveDialogCount);
+    EXPECT_EQ(c.ownerEnabled, IsWindowEnabled(owner) != 0);
+    EXPECT_EQ(0x5107, GetWindowLongPtrA(owner, GWLP_USERDATA));
+    EXPECT_TRUE(c.mode != Owned || !c.ownerEnabled || GetFocus() == owner) << "the owner has the focus back";
+    EXPECT_EQ((c.style & WS_MAXIMIZE) != 0, zoomed);
+    DestroyWindow(dialog);
   }
-  DestroyWindow(foreign->dialog);
-  return 0;
+}
+
+TEST_F(DialogProcedureTest, ActiveDialogFollowsActivationAndThePumpAnswersTheLiveCount) {
+  EXPECT_EQ(0, DialogPump());
+  dialog = MakeDialog(frame, "active", 10, 10, 120, 60, WS_POPUP | WS_CAPTION);
+  const HWND other = CreateRecordingOwner();  // a window outside the toolkit
+  MoveWindow(other, 600, 400, 200, 120, TRUE);
+  DialogShowModeless(dialog, RecordingDialogCallback, nullptr);
+  for (const HWND next : {dialog, other, dialog}) {
+    ClickAt(CentreOf(next));
+    EXPECT_TRUE(PumpUntil([&] { return runtimeBlock.activeDialog == (next == other ? nullptr : next); }));
+  }
+  EXPECT_EQ(0, CountSeen(Seer::DialogCallback, WM_ACTIVATE)) << "activation is the toolkit's own";
+  Drain();
+  const DWORD start = GetTickCount();
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(1, DialogPump());
+  EXPECT_GE(GetTickCount() - start, 15u) << "an empty queue costs a sleep per call";
+  DialogEnd(dialog, 0);
+  EXPECT_EQ(0, DialogPump());
+  EXPECT_EQ(nullptr, runtimeBlock.activeDialog);
+}
+
+// A dialog on another thread, which only that thread can destroy.
+DWORD WINAPI RunForeignDialog(void* owner) {
+  ProcedureFrame frame;
+  dialog = MakeDialog(frame, "foreign", 30, 30, 120, 60, 0, static_cast<HWND>(owner));
+  for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0 && message.message != WM_APP;) DispatchMessageA(&message);
+  return DestroyWindow(dialog);
+}
+
+TEST_F(DialogProcedureTest, FailedDestructionLeavesTheOwnerAsItWas) {
+  const HWND owner = CreateRecordingOwner();
+  dialog = nullptr;
+  DWORD thread = 0;
+  CloseHandle(CreateThread(nullptr, 0, RunForeignDialog, owner, 0, &thread));
+  ASSERT_TRUE(PumpUntil([] { return dialog != nullptr; }));
+  int32_t result = -100;
+  DialogShowModeless(dialog, nullptr, &result);
+  for (const BOOL enabled : {FALSE, TRUE}) {
+    EnableWindow(owner, enabled);
+    DialogEnd(dialog, 5 + enabled);
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_EQ(enabled, IsWindowEnabled(owner));
+    EXPECT_EQ(5 + enabled, result) << "the result was stored before the destruction was tried";
+  }
+  PostThreadMessageA(thread, WM_APP, 0, 0);
+  EXPECT_TRUE(PumpUntil([] { return !IsWindow(dialog); }));
 }
 
 }  // namespace
-
-TEST_F(DialogProcedureTest, FailedDestructionDisablesTheOwnerAgain) {
-  ForeignDialog foreign{CreateRecordingOwner(), nullptr, CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  DWORD threadId = 0;
-  HANDLE thread = CreateThread(nullptr, 0, RunForeignDialog, &foreign, 0, &threadId);
-  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(foreign.created, 5000));
-  ASSERT_NE(nullptr, foreign.dialog);
-  DialogShowModeless(foreign.dialog, nullptr, &result);
-  EnableWindow(foreign.owner, FALSE);
-
-  DialogEnd(foreign.dialog, 5);  // this thread may not destroy the other thread's window
-
-  EXPECT_TRUE(IsWindow(foreign.dialog));
-  EXPECT_FALSE(IsWindowEnabled(foreign.owner)) << "the owner is disabled again";
-  EXPECT_EQ(5, result) << "the result was stored before the destruction was tried";
-
-  // An owner that was enabled stays enabled when destruction fails.
-  EnableWindow(foreign.owner, TRUE);
-  DialogEnd(foreign.dialog, 6);
-  EXPECT_TRUE(IsWindowEnabled(foreign.owner));
-
-  PostThreadMessageA(threadId, WM_APP, 0, 0);
-  WaitForSingleObject(thread, 5000);
-  CloseHandle(thread);
-  CloseHandle(foreign.created);
-  EXPECT_FALSE(IsWindow(foreign.dialog));
-  EXPECT_EQ(0, runtimeBlock.liveDialogCount);
-}

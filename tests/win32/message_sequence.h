@@ -12,58 +12,36 @@
 enum class Seer : uint8_t { DialogCallback, ControlCallback, MenuCallback, Owner };
 
 enum MatchFlag : uint32_t {
-  kAnyParams = 0,
-  kWParam = 0x01,    // wParam must match
-  kLParam = 0x02,    // lParam must match
+  kAnyParams = 0, kWParam = 0x01, kLParam = 0x02,  // which parameters must match
   kOptional = 0x04,  // may be missing
-  kRepeated = 0x08,  // one or more in a row (with kOptional: any number)
+  kRepeated = 0x08,  // one or more in a row
+  kAbsent = 0x10,    // must not be seen at all
 };
 
-struct ExpectedMessage {
-  Seer seer;
-  uint32_t message;
-  uint32_t flags;
-  WPARAM wParam;
-  LPARAM lParam;
-};
+struct ExpectedMessage { Seer seer; uint32_t message; uint32_t flags; WPARAM wParam; LPARAM lParam; };
+inline ExpectedMessage Any(Seer seer, uint32_t message, uint32_t flags = 0) { return {seer, message, flags, 0, 0}; }
+inline ExpectedMessage With(Seer seer, uint32_t message, WPARAM wParam, uint32_t flags = kWParam) {
+  return {seer, message, flags, wParam, 0};
+}
 
-struct SeenMessage {
-  Seer seer;
-  HWND window;
-  uint32_t message;
-  WPARAM wParam;
-  LPARAM lParam;
-};
-
-// What a recording callback answers, and what it does first, for one message.
-struct Reaction {
-  Seer seer;
-  uint32_t message;
-  int32_t answer;
-  void (*action)(const SeenMessage& seen);
-  uint16_t commandId;  // WM_COMMAND reactions only; 0 for any
-};
+struct SeenMessage { Seer seer; HWND window; uint32_t message; WPARAM wParam; LPARAM lParam; };
+// What a recording callback answers for one message, and what it does first.
+struct Reaction { Seer seer; uint32_t message; int32_t answer; void (*action)(const SeenMessage& seen) = nullptr; };
 
 void ClearLog();
 void SetReactions(std::vector<Reaction> reactions);
 const std::vector<SeenMessage>& Log();
 int CountSeen(Seer seer, uint32_t message);
 
-// Recording callbacks: each logs its message and answers by the reactions (0
-// when none applies).
-int32_t RecordingDialogCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
-int32_t RecordingControlCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
-int32_t RecordingMenuCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
-
-// A visible top-level window whose procedure logs as Seer::Owner and then does
-// what the default window procedure does.
+// Recording callbacks: each logs its message and answers by the reactions (0 when none applies).
+extern const DialogCallback RecordingDialogCallback, RecordingControlCallback, RecordingMenuCallback;
+// A visible top-level window that logs as Seer::Owner, then does what the default procedure does.
 HWND CreateRecordingOwner();
 
-// Empty when the log matches; otherwise expected and actual side by side.
+// Empty when the log matches; otherwise both sequences.
 std::string CompareSequence(const std::vector<ExpectedMessage>& expected);
-
-#define EXPECT_SEQUENCE(...)                                                       \
-  do {                                                                             \
+#define EXPECT_SEQUENCE(...)                                                                \
+  do {                                                                                      \
     const std::string mismatch = CompareSequence(std::vector<ExpectedMessage>{__VA_ARGS__}); \
-    EXPECT_TRUE(mismatch.empty()) << mismatch;                                     \
+    EXPECT_TRUE(mismatch.empty()) << mismatch;                                              \
   } while (0)

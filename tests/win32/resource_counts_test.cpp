@@ -11,50 +11,33 @@
 namespace {
 
 using platform::ResourceKind;
-
-class ResourceCountsTest : public ToolkitTest {
- protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
-    platform::RememberSystemObjects(true);
-    start = platform::LiveResourcesNow();
-  }
-  void TearDown() override {
-    platform::RememberSystemObjects(false);
-    ToolkitTest::TearDown();
-  }
-  int64_t Added(ResourceKind kind) const { return platform::LiveResourcesNow()[kind] - start[kind]; }
-
-  platform::ResourceCounts start{};
-};
+using ResourceCountsTest = ToolkitTest;
 
 TEST_F(ResourceCountsTest, ObjectsCountUntilTheSystemForgetsThem) {
+  platform::RememberSystemObjects(true);
+  const platform::ResourceCounts start = platform::LiveResourcesNow();
+  const auto added = [&](ResourceKind kind) { return platform::LiveResourcesNow()[kind] - start[kind]; };
   const DialogHandle dialog = MakeDialog(frame, "counted");
   MakeControl(frame, ControlKind::PushButton, dialog, 1, "OK", 4, 4, 40, 14);
-  const HMENU bar = MenuCreate(0);
-  const HMENU file = MenuCreate(1);
+  const HMENU bar = MenuCreate(0), file = MenuCreate(1);
   PushText(frame, "File");
-  MenuAddItem(frame, bar, reinterpret_cast<UINT_PTR>(file), 0, 0, nullptr,
-              kMenuItemOpensPopup);
+  MenuAddItem(frame, bar, reinterpret_cast<UINT_PTR>(file), 0, 0, nullptr, kMenuItemOpensPopup);
   MenuAttach(dialog, bar);
-  const HANDLE bitmap =
-      platform::LoadImage(GetModuleHandleA(nullptr), "TESTBITMAP", IMAGE_BITMAP, 0, 0, LR_SHARED);
+  const HANDLE bitmap = platform::LoadImage(GetModuleHandleA(nullptr), "TESTBITMAP", IMAGE_BITMAP, 0, 0, LR_SHARED);
   PushText(frame, "x");
-  EXPECT_EQ(2, Added(ResourceKind::Window));
-  EXPECT_EQ(2, Added(ResourceKind::Menu));
-  EXPECT_EQ(1, Added(ResourceKind::GdiObject)) << "a bitmap is its loader's, shared or not";
-  EXPECT_EQ(1, Added(ResourceKind::String));
-
+  EXPECT_EQ(2, added(ResourceKind::Window));
+  EXPECT_EQ(2, added(ResourceKind::Menu));
+  EXPECT_EQ(1, added(ResourceKind::GdiObject)) << "a bitmap is its loader's, shared or not";
+  EXPECT_EQ(1, added(ResourceKind::String));
   DestroyWindow(dialog);
-  EXPECT_EQ(0, Added(ResourceKind::Window)) << "the control goes with its dialog";
-  EXPECT_EQ(0, Added(ResourceKind::Menu)) << "the bar goes with the window, the pop-up with the bar";
+  EXPECT_EQ(0, added(ResourceKind::Window)) << "the control goes with its dialog";
+  EXPECT_EQ(0, added(ResourceKind::Menu)) << "the bar goes with the window, the pop-up with the bar";
   platform::DeleteObject(bitmap);
   TextDrop(frame);
   EXPECT_EQ(start, platform::LiveResourcesNow());
-
   platform::RememberSystemObjects(false);
   const HMENU unremembered = MenuCreate(1);
-  EXPECT_EQ(0, Added(ResourceKind::Menu)) << "nothing is remembered while remembering is off";
+  EXPECT_EQ(0, added(ResourceKind::Menu)) << "nothing is remembered while remembering is off";
   DestroyMenu(unremembered);
 }
 
