@@ -1,7 +1,5 @@
 #include "tests/win32/toolkit_support.h"
 
-#include <vector>
-
 #include "dialogs/control_add.h"
 #include "dialogs/dialog_create.h"
 #include "dialogs/dialog_pump.h"
@@ -24,8 +22,8 @@ DialogHandle MakeDialog(ProcedureFrame& frame, const std::string& title, int32_t
 HWND MakeControl(ProcedureFrame& frame, ControlKind kind, DialogHandle dialog, ControlId id, const std::string& text,
                  int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style, uint32_t exStyle,
                  DialogCallback callback, const std::string& className) {
-  TextPushBytes(frame, className.data(), static_cast<uint32_t>(className.size()));
-  TextPushBytes(frame, text.data(), static_cast<uint32_t>(text.size()));
+  for (const std::string* pushed : {&className, &text})
+    TextPushBytes(frame, pushed->data(), static_cast<uint32_t>(pushed->size()));
   return ControlAdd(frame, static_cast<uint32_t>(kind), dialog, id, nullptr, x, y, width, height, style, exStyle,
                     callback);
 }
@@ -36,46 +34,23 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
   return true;
 }
 
-void Drain() {
-  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);) DialogPump();
-}
+void Drain() { for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);) DialogPump(); }
 
 void PressKeys(std::initializer_list<WORD> chord) {
-  std::vector<INPUT> inputs(2 * chord.size(), INPUT{INPUT_KEYBOARD, {}});
-  for (size_t i = 0; i < inputs.size(); ++i) {
-    const bool up = i >= chord.size();
-    inputs[i].ki = {chord.begin()[up ? inputs.size() - 1 - i : i], 0, up ? DWORD{KEYEVENTF_KEYUP} : 0, 0, 0};
-    inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(inputs[i].ki.wVk, 0));
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  for (const WORD key : chord) keybd_event(key, MapVirtualKeyA(key, 0), 0, 0);
+  for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
 }
 
-void ClickAt(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT inputs[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
+void ClickAt(POINT at) {
+  SetCursorPos(at.x, at.y);
+  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
-
-POINT CentreOf(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-bool BringToFront(HWND window) {
-  SetForegroundWindow(window);
-  return PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
-}
+POINT CentreOf(HWND w) { RECT r{}; GetWindowRect(w, &r); return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+bool BringToFront(HWND w) { return SetForegroundWindow(w), PumpUntil([&] { return GetForegroundWindow() == w; }); }
 
 static BOOL CALLBACK DestroyEach(HWND window, LPARAM) { return DestroyWindow(window) || TRUE; }
 
-void ToolkitTest::SetUp() {
-  PrepareToolkit();
-  ClearLog();
-  SetReactions({});
-}
+void ToolkitTest::SetUp() { PrepareToolkit(), ClearLog(), SetReactions({}); }
 
 void ToolkitTest::TearDown() {
   SetReactions({});

@@ -4,7 +4,6 @@
 // keyboard and mouse input.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -14,7 +13,6 @@
 
 // Sets the module instance and clears the toolkit's shared state.
 void PrepareToolkit();
-
 // Pushes `title` as a temporary and creates the dialog from it.
 DialogHandle MakeDialog(ProcedureFrame& frame, const std::string& title, int32_t x = 10, int32_t y = 10,
                         int32_t width = 200, int32_t height = 120, uint32_t style = 0, HWND parent = nullptr,
@@ -33,13 +31,7 @@ void PressKeys(std::initializer_list<WORD> chord);
 inline void PressKey(WORD virtualKey) { PressKeys({virtualKey}); }
 void ClickAt(POINT screen);
 POINT CentreOf(HWND window);
-// Makes `window` the foreground window and waits until the system agrees.
-bool BringToFront(HWND window);
+bool BringToFront(HWND window);  // and waits until the system agrees
 
 // Every toolkit test starts from a prepared runtime and a clear log, and leaves no window behind.
-class ToolkitTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  ProcedureFrame frame;
-};
+struct ToolkitTest : ::testing::Test { void SetUp() override; void TearDown() override; ProcedureFrame frame; };
