@@ -10,60 +10,25 @@
 #include "dialogs/dialog_types.h"
 
 enum class Seer : uint8_t { DialogCallback, ControlCallback, MenuCallback, Owner };
-
-enum MatchFlag : uint32_t {
-  kAnyParams = 0,
-  kWParam = 0x01,    // wParam must match
-  kLParam = 0x02,    // lParam must match
-  kOptional = 0x04,  // may be missing
-  kRepeated = 0x08,  // one or more in a row (with kOptional: any number)
-};
-
-struct ExpectedMessage {
-  Seer seer;
-  uint32_t message;
-  uint32_t flags;
-  WPARAM wParam;
-  LPARAM lParam;
-};
-
-struct SeenMessage {
-  Seer seer;
-  HWND window;
-  uint32_t message;
-  WPARAM wParam;
-  LPARAM lParam;
-};
-
-// What a recording callback answers, and what it does first, for one message.
-struct Reaction {
-  Seer seer;
-  uint32_t message;
-  int32_t answer;
-  void (*action)(const SeenMessage& seen);
-  uint16_t commandId;  // WM_COMMAND reactions only; 0 for any
-};
+// kWParam, kLParam: that parameter must match; kOptional: may be missing; kRepeated: one or more in a row;
+// kAbsent: must not be seen at all.
+enum MatchFlag : uint32_t { kAnyParams = 0, kWParam = 1, kLParam = 2, kOptional = 4, kRepeated = 8, kAbsent = 16 };
+struct ExpectedMessage { Seer seer; uint32_t message; uint32_t flags; WPARAM wParam; LPARAM lParam; };
+inline ExpectedMessage Any(Seer seer, uint32_t message, uint32_t flags = 0) { return {seer, message, flags, 0, 0}; }
+inline ExpectedMessage With(Seer s, uint32_t m, WPARAM w, uint32_t flags = kWParam) { return {s, m, flags, w, 0}; }
+struct SeenMessage { Seer seer; HWND window; uint32_t message; WPARAM wParam; LPARAM lParam; };
+// What a recording callback answers for one message, and what it does first.
+struct Reaction { Seer seer; uint32_t message; int32_t answer; void (*action)(const SeenMessage& seen) = nullptr; };
 
 void ClearLog();
 void SetReactions(std::vector<Reaction> reactions);
 const std::vector<SeenMessage>& Log();
 int CountSeen(Seer seer, uint32_t message);
-
-// Recording callbacks: each logs its message and answers by the reactions (0
-// when none applies).
-int32_t RecordingDialogCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
-int32_t RecordingControlCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
-int32_t RecordingMenuCallback(DialogHandle dialog, uint32_t message, WPARAM wParam, LPARAM lParam);
-
-// A visible top-level window whose procedure logs as Seer::Owner and then does
-// what the default window procedure does.
+// Recording callbacks: each logs its message and answers by the reactions (0 when none applies).
+extern const DialogCallback RecordingDialogCallback, RecordingControlCallback, RecordingMenuCallback;
+// A visible top-level window that logs as Seer::Owner, then does what the default procedure does.
 HWND CreateRecordingOwner();
 
-// Empty when the log matches; otherwise expected and actual side by side.
+// Empty when the log matches; otherwise both sequences.
 std::string CompareSequence(const std::vector<ExpectedMessage>& expected);
-
-#define EXPECT_SEQUENCE(...)                                                       \
-  do {                                                                             \
-    const std::string mismatch = CompareSequence(std::vector<ExpectedMessage>{__VA_ARGS__}); \
-    EXPECT_TRUE(mismatch.empty()) << mismatch;                                     \
-  } while (0)
+#define EXPECT_SEQUENCE(...) EXPECT_EQ("", CompareSequence(std::vector<ExpectedMessage>{__VA_ARGS__}))

@@ -1,34 +1,16 @@
 #include "tests/win32/toolkit_support.h"
 
-#include <vector>
-
 #include "dialogs/control_add.h"
 #include "dialogs/dialog_create.h"
 #include "dialogs/dialog_pump.h"
 #include "runtime/runtime_block.h"
+#include "tests/win32/message_sequence.h"
 #include "text/text_core.h"
 
 void PrepareToolkit() {
   runtimeBlock.moduleInstance = GetModuleHandleA(nullptr);
-  runtimeBlock.activeDialog = nullptr;
-  runtimeBlock.dialogFont = nullptr;
+  runtimeBlock.activeDialog = runtimeBlock.dialogFont = nullptr;
   runtimeBlock.liveDialogCount = 0;
-}
-
-namespace {
-BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
-}
-}  // namespace
-
-void DestroyThreadWindows() {
-  std::vector<HWND> windows;
-  EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
-  for (HWND window : windows)
-    if (IsWindow(window)) DestroyWindow(window);
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
 DialogHandle MakeDialog(ProcedureFrame& frame, const std::string& title, int32_t x, int32_t y, int32_t width,
@@ -40,102 +22,39 @@ DialogHandle MakeDialog(ProcedureFrame& frame, const std::string& title, int32_t
 HWND MakeControl(ProcedureFrame& frame, ControlKind kind, DialogHandle dialog, ControlId id, const std::string& text,
                  int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style, uint32_t exStyle,
                  DialogCallback callback, const std::string& className) {
-  TextPushBytes(frame, className.data(), static_cast<uint32_t>(className.size()));
-  TextPushBytes(frame, text.data(), static_cast<uint32_t>(text.size()));
+  for (const std::string* pushed : {&className, &text})
+    TextPushBytes(frame, pushed->data(), static_cast<uint32_t>(pushed->size()));
   return ControlAdd(frame, static_cast<uint32_t>(kind), dialog, id, nullptr, x, y, width, height, style, exStyle,
                     callback);
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
+  for (const DWORD start = GetTickCount(); !done(); DialogPump())
     if (static_cast<int>(GetTickCount() - start) > timeoutMs) return false;
-    DialogPump();
-  }
   return true;
 }
 
-void PumpFor(int ms) {
-  const DWORD start = GetTickCount();
-  while (static_cast<int>(GetTickCount() - start) < ms) DialogPump();
-}
-
-void Drain() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) DialogPump();
-}
-
-namespace {
-INPUT Key(WORD virtualKey, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-}  // namespace
-
-void PressKey(WORD virtualKey) { PressKeys({virtualKey}); }
+void Drain() { for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);) DialogPump(); }
 
 void PressKeys(std::initializer_list<WORD> chord) {
-  std::vector<INPUT> inputs;
-  for (WORD key : chord) inputs.push_back(Key(key, false));
-  for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) inputs.push_back(Key(*key, true));
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  for (const WORD key : chord) keybd_event(key, MapVirtualKeyA(key, 0), 0, 0);
+  for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
 }
 
-void ClickAt(POINT screen) {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3]{};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (screen.x * 65535 + width / 2) / (width - 1);
-    input.mi.dy = (screen.y * 65535 + height / 2) / (height - 1);
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(3, inputs, sizeof(INPUT));
+void ClickAt(POINT at) {
+  SetCursorPos(at.x, at.y);
+  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
+POINT CentreOf(HWND w) { RECT r{}; GetWindowRect(w, &r); return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+bool BringToFront(HWND w) { return SetForegroundWindow(w), PumpUntil([&] { return GetForegroundWindow() == w; }); }
 
-POINT CentreOf(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
+static BOOL CALLBACK DestroyEach(HWND window, LPARAM) { return DestroyWindow(window) || TRUE; }
 
-bool CloseBoxPoint(HWND window, POINT* point) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  for (int y = rect.top + 1; y < rect.top + 40 && y < rect.bottom; ++y)
-    for (int x = rect.right - 2; x > rect.right - 60 && x > rect.left; --x)
-      if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-        *point = {x - 3, y + 3};
-        if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(point->x, point->y)) == HTCLOSE) return true;
-      }
-  return false;
-}
-
-bool BringToFront(HWND window) {
-  SetForegroundWindow(window);
-  return PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
-}
-
-#include "tests/win32/message_sequence.h"
-
-void ToolkitTest::SetUp() {
-  PrepareToolkit();
-  ClearLog();
-  SetReactions({});
-}
+void ToolkitTest::SetUp() { PrepareToolkit(), ClearLog(), SetReactions({}); }
 
 void ToolkitTest::TearDown() {
   SetReactions({});
-  DestroyThreadWindows();
-  std::vector<HWND> left;
-  EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&left));
-  EXPECT_TRUE(left.empty()) << left.size() << " windows left behind";
+  EnumThreadWindows(GetCurrentThreadId(), DestroyEach, 0);
+  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
   EXPECT_EQ(0, TextStackDepth(frame)) << "temporaries left on the stack";
 }

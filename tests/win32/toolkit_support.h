@@ -2,7 +2,8 @@
 // What the toolkit's tests share: a prepared runtime, dialogs and controls made
 // the way a program makes them, a pump that waits for a condition, and real
 // keyboard and mouse input.
-#include <cstdint>
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 
@@ -12,9 +13,6 @@
 
 // Sets the module instance and clears the toolkit's shared state.
 void PrepareToolkit();
-// Destroys every window this thread still has.
-void DestroyThreadWindows();
-
 // Pushes `title` as a temporary and creates the dialog from it.
 DialogHandle MakeDialog(ProcedureFrame& frame, const std::string& title, int32_t x = 10, int32_t y = 10,
                         int32_t width = 200, int32_t height = 120, uint32_t style = 0, HWND parent = nullptr,
@@ -25,28 +23,15 @@ HWND MakeControl(ProcedureFrame& frame, ControlKind kind, DialogHandle dialog, C
 
 // Runs DialogPump until `done` holds or the time is up; true when it held.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
-// Runs DialogPump for about `ms` milliseconds.
-void PumpFor(int ms);
-// Runs DialogPump while messages are queued.
-void Drain();
+inline void PumpFor(int ms) { PumpUntil([] { return false; }, ms); }
+void Drain();  // runs DialogPump while messages are queued
 
-// Real platform input.
-void PressKey(WORD virtualKey);
-void PressKeys(std::initializer_list<WORD> chord);  // held in order, released in reverse
+// Real platform input. A chord's keys are held in order and released in reverse.
+void PressKeys(std::initializer_list<WORD> chord);
+inline void PressKey(WORD virtualKey) { PressKeys({virtualKey}); }
 void ClickAt(POINT screen);
 POINT CentreOf(HWND window);
-// A screen point on the caption's close box, found by hit-testing the caption.
-bool CloseBoxPoint(HWND window, POINT* point);
-// Makes `window` the foreground window and waits until the system agrees.
-bool BringToFront(HWND window);
+bool BringToFront(HWND window);  // and waits until the system agrees
 
-#include <gtest/gtest.h>
-
-// Every toolkit test starts from a prepared runtime and a clear log, and leaves
-// no window behind.
-class ToolkitTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  ProcedureFrame frame;
-};
+// Every toolkit test starts from a prepared runtime and a clear log, and leaves no window behind.
+struct ToolkitTest : ::testing::Test { void SetUp() override; void TearDown() override; ProcedureFrame frame; };
