@@ -51,8 +51,8 @@ TEST_P(NumberReference, DigitsAgreeWithTheCLibraryUpToDoubleRounding) {
   for (uint32_t i = 0; i < 250000; ++i) {
     const bool negative = (random() & 1) != 0;
     const uint32_t field = 1 + GetParam() * kQuarterWidth + static_cast<uint32_t>(random() % kQuarterWidth);
-    const uint16_t exponent = static_cast<uint16_t>(std::min<uint32_t>(field, kExtendedExponentSpecial - 1));
-    const long double value = EncodeExtended(ExtendedParts{negative, exponent, random() | 0x8000000000000000u});
+    const auto exponent = static_cast<uint16_t>(std::min<uint32_t>(field, kExtendedExponentSpecial - 1));
+    const long double value = EncodeExtended({negative, exponent, random() | 0x8000000000000000u});
     const Decimal ours18 = Ours(value, 18), correct18 = Reference(value);
     ASSERT_LE(std::llabs(UnitsApart(ours18, correct18)), 1) << ours18.first << " " << correct18.first;
     for (const uint32_t n : {15u, 7u}) ASSERT_EQ(RoundHalfUp(ours18, n), Ours(value, n)) << n << " of " << ours18.first;

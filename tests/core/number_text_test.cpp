@@ -2,20 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "text/mask_format.h"
 #include "text/number_digits.h"
 #include "text/number_fpu.h"
 
 using limits = std::numeric_limits<long double>;
-
-// Scaling ends in zero or beyond the largest single step rather than wrapping; the table's entries
-// are proved by the texts below, whose exponents need each of them.
-TEST(PowersOfTen, ScalingBeyondTheTableKeepsItsDirection) {
-  EXPECT_EQ(0, ScaleByPowerOfTen(1, -32768));
-  EXPECT_GT(ScaleByPowerOfTen(limits::denorm_min(), 9000), 1e4000L);
-}
 
 // The text without its trailing blank, which must be there, within the longest length.
 static std::string Text(long double value, uint32_t n) {
@@ -25,13 +16,13 @@ static std::string Text(long double value, uint32_t n) {
   return std::string(buffer, length - 1);
 }
 
-static long double Bits(bool negative, uint16_t exponent, uint64_t significand) {
-  return EncodeExtended({negative, exponent, significand});
-}
-
-// Every encoding has a text: the special ones by the rules of the digit generator,
-// those whose integer bit is clear by the value their bits denote.
+// Every encoding has a text: the special ones by the rules of the digit generator, those whose integer
+// bit is clear by the value their bits denote. The rows' exponents need each entry of the power table;
+// scaling beyond the table ends in zero or keeps growing rather than wrapping.
 TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
+  EXPECT_EQ(0, ScaleByPowerOfTen(1, -32768));
+  EXPECT_GT(ScaleByPowerOfTen(limits::denorm_min(), 9000), 1e4000L);
+  const auto Bits = [](bool sign, uint16_t exponent, uint64_t bits) { return EncodeExtended({sign, exponent, bits}); };
   const std::string infinity = " 9.99999999999999E+998";
   // Special encodings by the generator's rules (pseudo-denormal, pseudo-infinity and -NaN, unnormals by their bits).
   // clang-format off
@@ -91,17 +82,15 @@ TEST(MaskFormat, FormatsEachKindOfMask) {
       {"#." + h19, {{0x1p70L, "1180591620717411300000." + z19}, {1e300L, "1" + std::string(300, '0') + "." + z19}}},
       {"." + h18, {{6e-29L, "." + z18}, {6e-19L, "." + std::string(17, '0') + "1"}}}, {"#.#", {{9.96L, "10.0"}}},
       {"###", {{999.6L, "1000"}}}, {".#", {{0.96L, "1.0"}}}, {"#,###", {{1234567, "1,234,567"}}},
-      {"##,###.##", {{1234.5L, " 1,234.50"}}}, {"###,", {{12345, "12,345"}}}, {"**##.##", {{5, "***5.00"}}},
-      {"**$##.##", {{5, "***$5.00"}}}, {"**##", {{-5, "**-5"}}}, {"0000", {{42, "0042"}}},
-      {"000", {{-5, "0-5"}}}, {"$#", {{5, "$5"}}}, {"**x##", {{5, "x***5"}}},
-      {"#.##^^^^", {{5, " .50E+01"}}}, {"##;none", {{-5, "5"}}}, {"##;", {{-5, "-5"}}},
-      {"##;;", {{0, " 0"}}}, {"##;;z#", {{-0.0L, "z0"}}}, {"##;[##];z;(##)", {{-5, "[ 5]"}}},
+      {"**##.##", {{5, "***5.00"}}}, {"**##", {{-5, "**-5"}}}, {"0000", {{42, "0042"}}},
+      {"000", {{-5, "0-5"}}}, {"**x##", {{5, "x***5"}}}, {"#.##^^^^", {{5, " .50E+01"}}},
+      {"##;none", {{-5, "5"}}}, {"##;", {{-5, "-5"}}}, {"##;;", {{0, " 0"}}},
+      {"##;;z#", {{-0.0L, "z0"}}}, {"##;[##];z;(##)", {{-5, "[ 5]"}}},
       {"Total: ##.## units", {{7.5L, "Total:  7.50 units"}}}, {"## ##", {{5, " 5 "}}}, {"## of 100", {{5, " 5 of 1"}}},
       {"\\##", {{5, "#5"}}}, {"+##", {{5, "+ 5"}}}, {"Total $", {{5, "Total 5$"}}},
       {"##\\x", {{5, " 5x"}}}, {"##\\", {{5, " 5\\"}}}, {"## a!b", {{5, " 5 a"}}},
-      {"x", {{0.5L, ".5"}}}, {"#0#", {{5, "005"}}}, {"##.##^^^^ x", {{1234.5L, " 1.23E+03 x"}}},
-      {"#,##^^^", {{1234.5L, " 123E+1"}}}, {",,.,#", {{1234.5L, "1,234.50"}}}, {",,x", {{1234.5L, "1,235x"}}},
-      {",,", {{1234.5L, "1,235"}}}, {"**x#", {{5, "x**5"}}}, {"#.#.#", {{1234.5L, "1234.5"}}},
+      {"#0#", {{5, "005"}}}, {"##.##^^^^ x", {{1234.5L, " 1.23E+03 x"}}}, {"#,##^^^", {{1234.5L, " 123E+1"}}},
+      {",,.,#", {{1234.5L, "1,234.50"}}}, {",,x", {{1234.5L, "1,235x"}}}, {"#.#.#", {{1234.5L, "1234.5"}}},
       {"#.#,#", {{1234.5L, "1234.5,"}}}, {"**#**", {{5, "**5"}}}, {"$$#$$", {{5, " $5"}}},
       {"$$.$$", {{0.5L, "$1."}}}, {"." + h19 + "##########", {{5e-29L, "." + std::string(28, '0') + "5"}}}};
   const char* const noField[] = {
@@ -110,11 +99,7 @@ TEST(MaskFormat, FormatsEachKindOfMask) {
   for (const auto& c : cases)
     for (const auto& [value, expected] : c.samples) EXPECT_EQ(expected, Format(c.mask, value)) << c.mask;
   for (const char* mask : noField) EXPECT_EQ("5", Format(mask, 5)) << mask;
-}
-
-// A buffer too small gets only what fits, and the caller learns the whole length.
-TEST(MaskFormat, SmallBufferIsFilledOnlyAsFarAsItGoes) {
-  std::string buffer(12, '~');
+  std::string buffer(12, '~');  // one too small gets only what fits, and the caller learns the whole length
   EXPECT_EQ(11u, FormatWithMask(-1234.5L, "**$#,###.##", 11, buffer.data(), 5));
   EXPECT_EQ("*-$1,~~~~~~~", buffer);
 }

@@ -30,12 +30,11 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
       ROW(CheckSubscript(f, 0, 1, 10).passed, 9), ROW(CheckSubscript(f, 5, 1, 10).offset == 4, 0),
       ROW(CheckSubscript(f, INT32_MAX, INT32_MIN, INT32_MAX).offset == ~0u, 0), ROW(CheckArrayPresent(f, none), 9)};
   // clang-format on
-  for (size_t i = 0; i < std::size(cases); ++i) {
+  for (const auto& c : cases) {
     ProcedureFrame frame;
-    const bool passed = cases[i].run(frame);
-    const uint32_t error = cases[i].error;
-    EXPECT_TRUE(passed == (error == 0) && frame.errorWord == (error ? kErrorPending | error : 0)) << i;
-    EXPECT_EQ(error & 0xFF, ErrorNumber(frame)) << i;
+    EXPECT_EQ(c.error == 0, c.run(frame)) << &c - cases;
+    EXPECT_TRUE(frame.errorWord == (c.error ? kErrorPending | c.error : 0) && ErrorNumber(frame) == c.error % 256)
+        << &c - cases;
   }
 }
 
@@ -78,16 +77,15 @@ static const PlatformProbes kFakes{[] { return ++cpuidCalls, mmx ? 1u << 23 : 0u
 // both platform bits count as 9x; the version packs major and minor's low bytes.
 TEST(PlatformClass, FlagsAndProcessorClassFollowPlatformAndProcessor) {
   constexpr uint32_t k9x = 1, kNt = 2;
-  constexpr uint16_t kNtFpu = kWindowsNt | kMmx | kFloatingPointProcessor, k950 = kWindows9xBuild950;
+  constexpr uint16_t kN = kWindowsNt, kFpu = kFloatingPointProcessor, k950 = kWindows9xBuild950;
   // clang-format off
   const struct { uint32_t os, build; ProcessorFacts cpu; bool mmx, key; uint16_t flags; int level, calls; } cases[] = {
       {k9x, 950, {486, 0, 0}, 1, 0, k950, 4, 0}, {k9x, 0x40000 + 950, {387, 0, 0}, 0, 0, k950, 4, 0},
       {k9x, 1111, {586, 0, 0}, 1, 0, kWindows9xBuild1111 | kMmx, 5, 1}, {3, 950, {586, 0, 0}, 0, 0, k950, 5, 1},
-      {k9x, 0x10000 + 951, {386, 0, 0}, 0, 0, kWindows9xOtherBuild, 3, 0},
-      {kNt, 2600, {0, 0, 6}, 0, 0, kWindowsNt, 5, 1}, {kNt, 1381, {0, 0, 4}, 1, 0, kWindowsNt, 4, 0},
-      {kNt, 2600, {0, 0, 15}, 1, 1, kNtFpu, 5, 1}, {kNt, 1381, {0, 0, 2}, 1, 0, kWindowsNt, 3, 0},
-      {kNt, 1381, {0, 0, 0x0104}, 1, 0, kWindowsNt, 4, 0}, {kNt, 1381, {0, 6, 21164}, 1, 0, kWindowsNt, 3, 0},
-      {0, 0, {586, 0, 6}, 1, 1, kFloatingPointProcessor, 3, 0}};
+      {k9x, 0x10000 + 951, {386, 0, 0}, 0, 0, kWindows9xOtherBuild, 3, 0}, {0, 0, {586, 0, 6}, 1, 1, kFpu, 3, 0},
+      {kNt, 2600, {0, 0, 6}, 0, 0, kN, 5, 1}, {kNt, 1381, {0, 0, 4}, 1, 0, kN, 4, 0},
+      {kNt, 1381, {0, 0, 2}, 1, 0, kN, 3, 0}, {kNt, 1381, {0, 0, 0x0104}, 1, 0, kN, 4, 0},
+      {kNt, 2600, {0, 0, 15}, 1, 1, kN | kMmx | kFpu, 5, 1}, {kNt, 1381, {0, 6, 21164}, 1, 0, kN, 3, 0}};
   // clang-format on
   for (size_t i = 0; i < std::size(cases); ++i) {
     const auto& c = cases[i];
@@ -102,12 +100,11 @@ constexpr uint8_t kInt32Type = 0x03;
 
 // "flags dimensions elements bytes step1 upper1 error data", or "flags error" when undimensioned without memory.
 static std::string Shape(const ArrayDescriptor& a, const ProcedureFrame& f) {
-  std::string shape = std::to_string(a.flags) + " ";
-  if (!(a.flags & kArrayDimensioned) && !a.data) return shape + std::to_string(f.errorWord);
-  for (const int64_t n : {int64_t{a.dimensions}, int64_t{a.elementCount}, int64_t{a.byteSize}, int64_t{a.steps[1]},
-                          int64_t{a.bounds[1].upper}})
-    shape += std::to_string(n) + " ";
-  return shape + std::to_string(f.errorWord) + (a.data ? " data" : "");
+  if (!(a.flags & kArrayDimensioned) && !a.data) return std::to_string(a.flags) + " " + std::to_string(f.errorWord);
+  char shape[96];
+  std::snprintf(shape, sizeof shape, "%u %u %u %u %u %d %u%s", a.flags, a.dimensions, a.elementCount, a.byteSize,
+                a.steps[1], a.bounds[1].upper, f.errorWord, a.data ? " data" : "");
+  return shape;
 }
 
 // Dimensioning twice keeps the first dimensions; erasing releases; external memory stays with its owner;
@@ -115,15 +112,16 @@ static std::string Shape(const ArrayDescriptor& a, const ProcedureFrame& f) {
 TEST(ArrayDimension, MeasuresBoundsStepsAndSizes) {
   int32_t storage[4] = {1, 2, 3, 4};
   using Dims = std::vector<ArrayBounds>;
+  const char* const kBad = "0 32777";  // error 9 pending
   const Dims two = {{1, 10}, {0, 4}}, one = {{0, 0}}, huge(kArrayMaxDimensions + 1, {0, 1});
   // clang-format off
   const struct { std::vector<Dims> dims; const char* shape; uint32_t size = 4; void* data = nullptr;
                  uint8_t flags = kArrayDimensioned, type = kInt32Type; } cases[] = {
       {{two, one}, "4 2 50 200 10 4 0 data", 4, nullptr, 0}, {{one}, "4 1 1 4 0 0 0 data", 4, nullptr, 0},
-      {{one}, "5 1 1 4 0 0 0 data", 4, storage, kArrayExternal}, {{{{5, 4}}}, "0 32777"}, {{{}}, "0 32777"},
-      {{{{0, 3}, {2, 1}}}, "0 32777"}, {{{{INT32_MIN, INT32_MAX}}}, "0 32777", 1}, {{huge}, "0 32777"},
-      {{{{0, 65535}, {0, 65536}}}, "0 32777", 1}, {{{{0, 0x3FFFFFFF}, {0, 1}}}, "0 32777"},
-      {{{{0, 3}}}, "0 32777", 2, nullptr, kArrayDimensioned, kArrayFirstStringType}};
+      {{one}, "5 1 1 4 0 0 0 data", 4, storage, kArrayExternal}, {{{{5, 4}}}, kBad}, {{{}}, kBad},
+      {{{{0, 3}, {2, 1}}}, kBad}, {{{{INT32_MIN, INT32_MAX}}}, kBad, 1}, {{huge}, kBad},
+      {{{{0, 65535}, {0, 65536}}}, kBad, 1}, {{{{0, 0x3FFFFFFF}, {0, 1}}}, kBad},
+      {{{{0, 3}}}, kBad, 2, nullptr, kArrayDimensioned, kArrayFirstStringType}};
   // clang-format on
   for (const auto& c : cases) {
     ProcedureFrame frame;
@@ -145,17 +143,15 @@ TEST(ArrayErase, ModesAndFlagsChooseBetweenKeepingAndReleasing) {
       {kArrayEraseKeeps, kEraseAsFlagsSay, true}, {0, kEraseAsFlagsSay, false}, {0, kEraseKeep, true, kStr},
       {0, kEraseRelease, false, kStr}};
   // clang-format on
-  for (size_t i = 0; i < std::size(cases); ++i) {
-    const auto& c = cases[i];
+  for (const auto& c : cases) {
     ProcedureFrame frame;
     ArrayDescriptor array{};
     ArrayDimension(frame, array, nullptr, c.flags, c.type, sizeof(DynString), std::vector<ArrayBounds>{{1, 5}});
     auto* cells = static_cast<DynString*>(array.data);
-    cells[0] = MakeText("one"), cells[2] = MakeText("three"), cells[4] = c.type == kInt32Type ? nullptr : MakeText("5");
-    if (c.type == kInt32Type) TextRelease(cells[0]), TextRelease(cells[2]);  // plain bytes, not strings
+    for (const int k : {0, 2, 4}) cells[k] = c.type == kStr ? MakeText("text") : reinterpret_cast<DynString>(cells + k);
     EXPECT_EQ(0, ArrayErase(frame, array, c.mode));
-    EXPECT_EQ(c.keeps, array.data != nullptr && (array.flags & kArrayDimensioned)) << i;
-    EXPECT_TRUE(!c.keeps || std::vector<DynString>(5) == std::vector<DynString>(cells, cells + 5)) << i;
+    EXPECT_EQ(c.keeps, array.data != nullptr && (array.flags & kArrayDimensioned)) << &c - cases;
+    EXPECT_TRUE(!c.keeps || std::vector<DynString>(5) == std::vector<DynString>(cells, cells + 5)) << &c - cases;
     ArrayErase(frame, array, kEraseRelease);
   }
 }
