@@ -33,9 +33,7 @@ struct SweepRun {
 // is prefixed with the number of allocations made.
 struct SweepCase { const char* name; void (*operation)(SweepRun&); std::string refused, result; };
 
-static void Borrow(SweepRun& r, const std::string& text) {
-  TextPushBorrowed(r.frame, *(r.slots[1] ? &r.slots[2] : &r.slots[1]) = MakeText(text));
-}
+static void Borrow(SweepRun& r, std::string s) { TextPushBorrowed(r.frame, r.slots[r.slots[1] ? 2 : 1] = MakeText(s)); }
 
 // Pops the stack and gives everything back, describing what it found.
 static std::string GiveBack(SweepRun& r) {
@@ -108,10 +106,8 @@ const SweepCase kCases[] = {
   OP("8007>,xyz", "1 0>xyz,xyz", v = MakeText("abc"); Borrow(r, "xyz"), TextAssignNew(f, &v)),
   OP("", "0 0>", v = MakeText("abc"); TextPushBorrowed(f, nullptr), TextAssign(f, &v)),
   OP("8007>,held", "1 0>held,held", Borrow(r, "held"), TextPassRef(f, &v)),
-  OP("", "0 0>made=1", PushText(f, "made"),
-     const DynString got = TextPassValue(f, &v); r.value = got && got == v),
-  OP("8007>,held", "1 0>held,held=1", Borrow(r, "held"),
-     const DynString got = TextPassValue(f, &v); r.value = got && got == v),
+  OP("", "0 0>made=1", PushText(f, "made"), const DynString got = TextPassValue(f, &v); r.value = got && got == v),
+  OP("8007>,it", "1 0>it,it=1", Borrow(r, "it"), const DynString got = TextPassValue(f, &v); r.value = got && got == v),
   OP("abcdef|8007>", "1 cd|0>", PushText(f, "abcdef"), TextMid(f, 3, 2)),  // a refusal leaves the entry as it was
   OP("abc|8007>,abc", "1 b|0>,abc", Borrow(r, "abc"), TextMid(f, 2, 1)), OP("@|8007>", "1    |0>", , TextSpaces(f, 3)),
   OP("@|8007>", "1 zzzz|0>", , TextRepeatChar(f, 4, 'z')), OP("", "0 @|0>", , TextRepeatChar(f, 0, 'z')),
@@ -133,7 +129,6 @@ const SweepCase kCases[] = {
      NumberToTextDigits(f, 0.25L, 0)),
   OP("@|8007>,#.##", "1 10.00|0>,#.##", Borrow(r, "#.##"), NumberFormatMask(f, 9.999L)),
   OP("@|8007>", "1 5|0>", TextPushEmpty(f), NumberFormatMask(f, 5)),
-  OP("@|8007>", "1 (1234568)|0>", PushText(f, "$#,##0.00;(#)"), NumberFormatMask(f, -1234567.891L)),
   // Results beyond the formatter's 512-byte work area are whole.
   OP("@|8007>", "1 " + kX600 + " 5|0>", PushText(f, kX600 + "##"), NumberFormatMask(f, 5)),
   OP("@|8007>", "1 " + kX600 + "  5" + kX600 + "|0>", PushText(f, kX600 + "###" + kX600), NumberFormatMask(f, 5)),

@@ -27,8 +27,7 @@ TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
   // Special encodings by the generator's rules (pseudo-denormal, pseudo-infinity and -NaN, unnormals by their bits).
   // clang-format off
   const struct { std::string expected; long double value; uint32_t n = 15; } cases[] = {
-      {" 0", 0}, {" 1", 1}, {"-1", -1},
-      {" 20", 20}, {" 100", 100}, {" .5", 0.5L},
+      {" 0", 0}, {" 100", 100}, {" .5", 0.5L},
       {"-.5", -0.5L}, {" .05", 0.05L}, {" 1.5", 1.5L},
       {" 123.456", 123.456L}, {" .333333333333333", 1.0L / 3}, {" .666666666666667", 2.0L / 3},
       {"-.666666666666667", -2.0L / 3}, {" 999999999999999", 999999999999999.0L}, {" .000000000000001", 1E-15L},

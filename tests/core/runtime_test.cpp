@@ -47,8 +47,7 @@ TEST(CleanupList, ReleasesTheListedStringsAndArraysUpToTheEnd) {
   RowFrame row{};
   DynString owner = MakeText("not ours"), kept = MakeText("kept");
   row.label = MakeText("label"), row.notOwned = owner, row.caption = MakeText("caption");
-  const ArrayBounds bounds[] = {{0, 2}};
-  ArrayDimension(row.frame, row.cells, nullptr, kArrayEraseKeeps, kArrayFirstStringType, sizeof(DynString), bounds);
+  ArrayDimension(row.frame, row.cells, nullptr, kArrayEraseKeeps, kArrayFirstStringType, sizeof(DynString), {{{0, 2}}});
   static_cast<DynString*>(row.cells.data)[1] = MakeText("cell");
   const CleanupEntry list[] = {CleanupString(offsetof(RowFrame, label)), CleanupSkipped(offsetof(RowFrame, notOwned)),
                                CleanupArray(offsetof(RowFrame, cells)), CleanupString(offsetof(RowFrame, caption)),
