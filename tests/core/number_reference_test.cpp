@@ -3,7 +3,6 @@
 // and fewer digits are those 18 rounded half up. The Windows build's C library prints no extended values.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -51,7 +50,7 @@ TEST_P(NumberReference, DigitsAgreeWithTheCLibraryUpToDoubleRounding) {
   for (uint32_t i = 0; i < 250000; ++i) {
     const bool negative = (random() & 1) != 0;
     const uint32_t field = 1 + GetParam() * kQuarterWidth + static_cast<uint32_t>(random() % kQuarterWidth);
-    const auto exponent = static_cast<uint16_t>(std::min<uint32_t>(field, kExtendedExponentSpecial - 1));
+    const uint16_t exponent = field < kExtendedExponentSpecial ? field : kExtendedExponentSpecial - 1;
     const long double value = EncodeExtended({negative, exponent, random() | 0x8000000000000000u});
     const Decimal ours18 = Ours(value, 18), correct18 = Reference(value);
     ASSERT_LE(std::llabs(UnitsApart(ours18, correct18)), 1) << ours18.first << " " << correct18.first;

@@ -44,9 +44,8 @@ static_assert(CleanupString(-8) == -14 && CleanupArray(-8) == -15, "locals below
 // Listed strings and arrays go back (the leak checker watches), a skipped one and all past a value
 // shifting to zero stay.
 TEST(CleanupList, ReleasesTheListedStringsAndArraysUpToTheEnd) {
-  RowFrame row{};
   DynString owner = MakeText("not ours"), kept = MakeText("kept");
-  row.label = MakeText("label"), row.notOwned = owner, row.caption = MakeText("caption");
+  RowFrame row{{}, MakeText("label"), owner, {}, MakeText("caption")};
   ArrayDimension(row.frame, row.cells, nullptr, kArrayEraseKeeps, kArrayFirstStringType, sizeof(DynString), {{{0, 2}}});
   static_cast<DynString*>(row.cells.data)[1] = MakeText("cell");
   const CleanupEntry list[] = {CleanupString(offsetof(RowFrame, label)), CleanupSkipped(offsetof(RowFrame, notOwned)),

@@ -6,7 +6,6 @@
 #include "tests/core/text_test_support.h"
 #include "text/literal_pool.h"
 #include "text/text_build.h"
-#include "text/text_push.h"
 #include "text/text_store.h"
 
 using namespace std::string_literals;

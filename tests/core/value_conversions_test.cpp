@@ -15,8 +15,7 @@ TEST(ControlPacking, KeepsTheLowBitsOfEachFieldAndShiftsIndices) {
   const uint32_t cases[][2] = {
       {0x0002FFFF, PackWords(-1, 2)}, {0x00001170, PackWords(70000, 0)}, {0xFFFF0000, PackWords(0, -1)},
       {0, PackWords(65536, 65536)}, {0x80007FFF, PackWords(32767, -32768)}, {0x0000FFFF, PackLow(-1)},
-      {0xFFFFFFFF, PackWords(INT32_MIN + 0xFFFF, -1)}, {0x3412, IpRange(0x1112, 0x2234)},
-      {0x00000200, IpAddress(0, 0, 1, 256)}};
+      {0xFFFFFFFF, PackWords(-0x7FFF0001, -1)}, {0x3412, IpRange(0x1112, 0x2234)}, {0x200, IpAddress(0, 0, 1, 256)}};
   // clang-format on
   for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i][0], cases[i][1]) << i;
 }
@@ -37,8 +36,7 @@ TEST(UnitRounding, PixelsToUnitsRoundsHalvesAwayFromZero) {
 // Guard bytes around the operand show that a narrow operation stays within its width.
 static uint64_t Apply(void (*operation)(void*, uint32_t, uint32_t), uint64_t value, uint32_t count, uint32_t code) {
   constexpr uint64_t kGuard = 0xA5A5A5A5A5A5A5A5u;
-  const unsigned bits = 8 * (code & 1 ? 1 : code & 2 ? 2 : code & 4 ? 4 : 8);
-  const uint64_t mask = bits == 64 ? ~uint64_t{0} : (uint64_t{1} << bits) - 1;
+  const uint64_t mask = ~uint64_t{0} >> (code & 1 ? 56 : code & 2 ? 48 : code & 4 ? 32 : 0);  // the operand's width
   uint64_t memory[2] = {(value & mask) | (kGuard & ~mask), kGuard};
   operation(memory, count, code);
   EXPECT_TRUE(memory[1] == kGuard && (memory[0] & ~mask) == (kGuard & ~mask)) << "beyond the operand's width";
