@@ -47,8 +47,7 @@ TEST(BitOperations, AddressBitsAcrossBytesAndShiftAndRotateByWidth) {
   unsigned char bits[3] = {0, 0, 0};
   BitSet(bits, 0), BitSet(bits, 9), BitSet(bits, 23);
   EXPECT_TRUE(bits[0] == 0x01 && bits[1] == 0x02 && bits[2] == 0x80 && BitTest(bits, 9) == 1 && BitTest(bits, 10) == 0);
-  BitReset(bits, 9), BitToggle(bits, 10), BitToggle(bits, 0);
-  EXPECT_TRUE(bits[0] == 0 && bits[1] == 0x04 && bits[2] == 0x80);
+  EXPECT_TRUE((BitReset(bits, 9), BitToggle(bits, 10), BitToggle(bits, 0), !bits[0] && bits[1] == 4 && bits[2] == 128));
   constexpr uint64_t kAll = ~uint64_t{0}, kTop = uint64_t{1} << 63;
   const auto sl = ShiftLeft, sr = ShiftRight, sra = ShiftRightSigned, rl = RotateLeft, rr = RotateRight;
   // clang-format off
