@@ -23,8 +23,8 @@ struct SweepRun {
   ProcedureFrame frame;
   DynString slots[kRowCells] = {};
   ArrayDescriptor array{};
-  void* block = nullptr;  // the memory block allocated, and below what the operation returned, where that matters
-  int value = 0, refusedAllocation = 1;  // value: what the operation returned, where that matters
+  void* block = nullptr;
+  int refusedAllocation = 1, value = 0;  // value: what the operation returned, where that matters
   // The operation proper begins: the allocations setting up its operands are never refused.
   void Start() const { platform::RefuseAllocationAfter(refusedAllocation - 1); }
 };
@@ -33,7 +33,7 @@ struct SweepRun {
 // is prefixed with the number of allocations made.
 struct SweepCase { const char* name; void (*operation)(SweepRun&); std::string refused, result; };
 
-static void Borrow(SweepRun& r, const std::string& text) { TextPushBorrowed(r.frame, *(r.slots[1] ? &r.slots[2] : &r.slots[1]) = MakeText(text)); }
+static void Borrow(SweepRun& r, std::string s) { TextPushBorrowed(r.frame, r.slots[r.slots[1] ? 2 : 1] = MakeText(s)); }
 
 // Pops the stack and gives everything back, describing what it found.
 static std::string GiveBack(SweepRun& r) {
@@ -46,10 +46,8 @@ static std::string GiveBack(SweepRun& r) {
 }
 
 static void Sweep(const SweepCase& c) {
-  const testing::TestResult& result = *testing::UnitTest::GetInstance()->current_test_info()->result();
-  const int failuresBefore = result.total_part_count();
   std::pair<int, uint32_t> first{};
-  for (int n = 1; result.total_part_count() == failuresBefore; ++n) {
+  for (int n = 1; !testing::Test::HasFailure(); ++n) {
     SCOPED_TRACE(testing::Message() << c.name << ", allocation " << n << " refused");
     const platform::ResourceCounts before = platform::LiveResourcesNow();
     const uint64_t refusedBefore = platform::AllocationCountsNow().refused;
@@ -60,54 +58,61 @@ static void Sweep(const SweepCase& c) {
     const std::pair<int, uint32_t> left{TextStackDepth(run.frame), run.frame.errorWord};
     const std::string state = GiveBack(run);
     EXPECT_EQ(before, platform::LiveResourcesNow()) << "not everything was given back";
-    if (platform::AllocationCountsNow().refused == refusedBefore) return (void)[&] { EXPECT_EQ(c.result, std::to_string(n - 1) + " " + state); }();
-    first = n == 1 ? left : first;
+    if (platform::AllocationCountsNow().refused == refusedBefore) {
+      EXPECT_EQ(c.result, std::to_string(n - 1) + " " + state);
+      return;
+    }
     EXPECT_EQ(n == 1 ? c.refused : state, state);
-    EXPECT_EQ(first, left) << "every refusal leaves the depth and error word of the first";
+    EXPECT_EQ(first = n == 1 ? left : first, left) << "every refusal leaves the depth and error word of the first";
     if (c.result.empty()) return;  // beyond what any storage could hold: refused every time
   }
 }
 
 const std::string kX600(600, 'x'), kZ19(19, '0');
+const std::string kCells = " - Testtekst1,Testtekst2,Testtekst3,Testtekst4,Testtekst5";
 constexpr auto kZeroInside = MakeLiteralPool("a\0b");
 
-#define OP(refused, result, setup, ...) {#__VA_ARGS__, [](SweepRun& r) { auto& f = r.frame; (void)f; setup; r.Start(); __VA_ARGS__; }, refused, result}
+#define OP(refused, result, setup, ...) {#__VA_ARGS__, [](SweepRun& r) { \
+    auto& f = r.frame; DynString& v = r.slots[0]; (void)f, (void)v; setup; r.Start(); __VA_ARGS__; }, refused, result}
 // clang-format off
 const SweepCase kCases[] = {
-  OP("Cancel|@|8007>", "2 Cancel|Cancel|0>", , TextPushLiteral(f, DemoLiteral(kCancelText)); TextPushLiteral(f, DemoLiteral(kCancelText))),
   OP("", "0 @|0>", , TextPushLiteral(f, DemoLiteral(kEmptyText))),
   OP("@|8007>", "1 a\0b|0>"s, , TextPushLiteral(f, kZeroInside.Entry(0))),
-  OP("@|0>", "1 abc|0>=1", , r.value = TextPushBytes(f, "abc", 3)),
-  OP("", "0 @|0>=1", , r.value = TextPushBytes(f, nullptr, 0)),
-  OP("@|0>", "1 ab\0cd|0>=1"s, , r.value = TextPushFixed(f, "ab\0cd", 5)),
-  OP("@|0>", "1 \r\n|0>=1", , r.value = TextPushLineBreak(f)),
-  OP("@|0>", "1 ab|0>=1", , r.value = TextPushZeroTerminated(f, "ab\0cd")),
-  OP("", "0 @|0>=1", , r.value = TextPushZeroTerminated(f, nullptr)),
+  OP("@|@|0>=2", "1 @|abc|0>=3", , r.value = TextPushBytes(f, "abc", 3) + 2 * TextPushBytes(f, nullptr, 0)),
+  OP("\r\n|@|0>=2", "2 \r\n|ab\0cd|0>=3"s, , r.value = TextPushFixed(f, "ab\0cd", 5) + 2 * TextPushLineBreak(f)),
+  OP("@|@|0>=2", "1 @|a|0>=3", , r.value = TextPushZeroTerminated(f, "a\0b") + 2 * TextPushZeroTerminated(f, nullptr)),
   // Binary images, little-endian; rounding to even; only the low half of 2^32 in 32 bits.
-  OP("\xFE\xFF\xFF\xFF|4\x12|@|0>=2", "3 \xFE\xFF\xFF\xFF|4\x12|4|0>=3", , r.value = TextFromBinaryByte(f, 0x1234) + TextFromBinaryInt16(f, 0x1234) + TextFromBinaryInt32(f, -2)),
-  OP("\0\0\0\0|\0\0\0\0\x01\0\0\0|\x04\0\0\0\0\0\0\0|@|0>=3"s, "4 \0\0\0\0|\0\0\0\0\x01\0\0\0|\x04\0\0\0\0\0\0\0|\x02\0\0\0|0>=4"s, , r.value = TextFromBinaryRoundedLow32(f, 2.5L) + TextFromBinaryRounded64(f, 3.5L) + TextFromBinaryRounded64(f, 4294967296.0L) + TextFromBinaryRoundedLow32(f, 4294967296.0L)),
-  OP("\0\0\0\0\0\0\xF8\x3F|\0\0\xC0\x3F|@|0>=2"s, "3 \0\0\0\0\0\0\xF8\x3F|\0\0\xC0\x3F|\0\0\0\0\0\0\0\x80\xFF\x3F|0>=3"s, , r.value = TextFromBinaryExtended(f, 1.0L) + TextFromBinarySingle(f, 1.5L) + TextFromBinaryDouble(f, 1.5L)),
-  OP("\xFA\0\0\0\0\0\0\0|@|0>=1"s, "2 \xFA\0\0\0\0\0\0\0|\x3A\x30\0\0\0\0\0\0|0>=2"s, , r.value = TextFromBinaryScaled10000(f, 1.23456L) + TextFromBinaryScaled100(f, 2.5L)),  // 12346 = 0x303A
+  OP("\xFE\xFF\xFF\xFF|4\x12|@|0>=2", "3 \xFE\xFF\xFF\xFF|4\x12|4|0>=3", ,
+     r.value = TextFromBinaryByte(f, 0x1234) + TextFromBinaryInt16(f, 0x1234) + TextFromBinaryInt32(f, -2)),
+  OP("\0\0\0\0|\0\0\0\0\x01\0\0\0|\x04\0\0\0\0\0\0\0|@|0>=3"s,
+     "4 \0\0\0\0|\0\0\0\0\x01\0\0\0|\x04\0\0\0\0\0\0\0|\x02\0\0\0|0>=4"s, ,
+     r.value = TextFromBinaryRoundedLow32(f, 2.5L) + TextFromBinaryRounded64(f, 3.5L) +
+               TextFromBinaryRounded64(f, 4294967296.0L) + TextFromBinaryRoundedLow32(f, 4294967296.0L)),
+  OP("\0\0\0\0\0\0\xF8\x3F|\0\0\xC0\x3F|@|0>=2"s,
+     "3 \0\0\0\0\0\0\xF8\x3F|\0\0\xC0\x3F|\0\0\0\0\0\0\0\x80\xFF\x3F|0>=3"s, ,
+     r.value = TextFromBinaryExtended(f, 1.0L) + TextFromBinarySingle(f, 1.5L) + TextFromBinaryDouble(f, 1.5L)),
+  OP("\xFA\0\0\0\0\0\0\0|@|0>=1"s, "2 \xFA\0\0\0\0\0\0\0|\x3A\x30\0\0\0\0\0\0|0>=2"s, ,  // 12346 = 0x303A
+     r.value = TextFromBinaryScaled10000(f, 1.23456L) + TextFromBinaryScaled100(f, 2.5L)),
   OP("@|8007>", "1 Item  1|0>", PushText(f, "Item "); PushText(f, " 1"), TextConcat(f)),
   OP("@|8007>", "1 text|0>", TextPushEmpty(f); PushText(f, "text"), TextConcat(f)),  // a copy, not the operand
   OP("@|8007>", "1 text|0>", PushText(f, "text"); TextPushEmpty(f), TextConcat(f)),
   OP("", "0 @|0>", TextPushEmpty(f); TextPushEmpty(f), TextConcat(f)),
   OP("@|8007>,ab,cd", "1 abcd|0>,ab,cd", Borrow(r, "ab"); Borrow(r, "cd"), TextConcat(f)),
-  OP("", "0 0>new", r.slots[0] = MakeText("old"); PushText(f, "new"), TextAssign(f, &r.slots[0])),
-  OP("", "0 0>", r.slots[0] = MakeText("old"); TextPushEmpty(f), TextAssignNew(f, &r.slots[0])),
-  OP("", "0 0>vwxyz,vwxyz", r.slots[0] = MakeText("abcde"); Borrow(r, "vwxyz"), TextAssign(f, &r.slots[0])),  // same length: reused
-  OP("8007>,longer", "1 0>longer,longer", r.slots[0] = MakeText("abc"); Borrow(r, "longer"), TextAssign(f, &r.slots[0])),
-  OP("", "0 0>self", r.slots[0] = MakeText("self"); TextPushBorrowed(f, r.slots[0]), TextAssign(f, &r.slots[0])),
-  OP("8007>,xyz", "1 0>xyz,xyz", r.slots[0] = MakeText("abc"); Borrow(r, "xyz"), TextAssignNew(f, &r.slots[0])),
-  OP("", "0 0>", r.slots[0] = MakeText("abc"); TextPushBorrowed(f, nullptr), TextAssign(f, &r.slots[0])),
-  OP("8007>,held", "1 0>held,held", Borrow(r, "held"), TextPassRef(f, &r.slots[0])),
-  OP("", "0 0>made=1", PushText(f, "made"), const DynString got = TextPassValue(f, &r.slots[0]); r.value = got && got == r.slots[0]),
-  OP("8007>,held", "1 0>held,held=1", Borrow(r, "held"), const DynString got = TextPassValue(f, &r.slots[0]); r.value = got && got == r.slots[0]),
+  OP("", "0 0>new", v = MakeText("old"); PushText(f, "new"), TextAssign(f, &v)),
+  OP("", "0 0>", v = MakeText("old"); TextPushEmpty(f), TextAssignNew(f, &v)),
+  OP("", "0 0>vwxyz,vwxyz", v = MakeText("abcde"); Borrow(r, "vwxyz"), TextAssign(f, &v)),
+  OP("8007>,long", "1 0>long,long", v = MakeText("abc"); Borrow(r, "long"), TextAssign(f, &v)),
+  OP("", "0 0>self", v = MakeText("self"); TextPushBorrowed(f, v), TextAssign(f, &v)),
+  OP("8007>,xyz", "1 0>xyz,xyz", v = MakeText("abc"); Borrow(r, "xyz"), TextAssignNew(f, &v)),
+  OP("", "0 0>", v = MakeText("abc"); TextPushBorrowed(f, nullptr), TextAssign(f, &v)),
+  OP("8007>,held", "1 0>held,held", Borrow(r, "held"), TextPassRef(f, &v)),
+  OP("", "0 0>made=1", PushText(f, "made"), const DynString got = TextPassValue(f, &v); r.value = got && got == v),
+  OP("8007>,it", "1 0>it,it=1", Borrow(r, "it"), const DynString got = TextPassValue(f, &v); r.value = got && got == v),
   OP("abcdef|8007>", "1 cd|0>", PushText(f, "abcdef"), TextMid(f, 3, 2)),  // a refusal leaves the entry as it was
   OP("abc|8007>,abc", "1 b|0>,abc", Borrow(r, "abc"), TextMid(f, 2, 1)), OP("@|8007>", "1    |0>", , TextSpaces(f, 3)),
   OP("@|8007>", "1 zzzz|0>", , TextRepeatChar(f, 4, 'z')), OP("", "0 @|0>", , TextRepeatChar(f, 0, 'z')),
   OP("@|8007>", "1 ababab|0>", PushText(f, "ab"), TextRepeat(f, 3)),
-  OP("", "0 @|0>", PushText(f, "ab"), TextRepeat(f, 0)), OP("", "0 @|0>", TextPushEmpty(f), TextRepeat(f, 1000)),
+  OP("", "0 @|0>", PushText(f, "ab"), TextRepeat(f, 0)), OP("", "0 @|0>", TextPushEmpty(f), TextRepeat(f, 9)),
   OP("@|8007>", "1 xxx|0>", PushText(f, "xy"), TextRepeatFirst(f, 3)),
   OP("@|8007>", "1 \0\0\0|0>"s, TextPushEmpty(f), TextRepeatFirst(f, 3)),  // the first byte of an empty text is 0
   // Totals beyond the 32-bit length word fail like refused storage, without asking for it.
@@ -116,26 +121,27 @@ const SweepCase kCases[] = {
   OP("@|@|8007>", "", TextPushEmpty(f); PushText(f, "q"), TextRepeatFirst(f, 0xFFFFFFFFu)),
   OP("", "0 @|@|8007>", TextPushEmpty(f); PushText(f, "ab"), TextRepeat(f, 0x80000001u)),  // would wrap to 2
   OP("", "0 @|@|8007>", TextPushEmpty(f); PushText(f, std::string(16, 'x')), TextRepeat(f, 0x10000000u)),  // to 0
-  OP("0>", "1 0>ab", r.slots[0] = MakeText("abcdef"), r.slots[0] = TextShrink(r.slots[0], 2)),
-  OP("0>", "1 0>ab", r.slots[0] = MakeText("ab"), r.slots[0] = TextShrink(r.slots[0], 10)),
-  OP("", "0 0>", r.slots[0] = MakeText("ab"), r.slots[0] = TextShrink(r.slots[0], 0)),
-  OP(" .25| 1.23E+3| 3.141593|@|8007>", "4  .25| 1.23E+3| 3.141593| .666666666666667|0>", , NumberToText(f, 2.0L / 3); NumberToTextShort(f, 3.14159265358979L); NumberToTextDigits(f, 1234, 3); NumberToTextDigits(f, 0.25L, 0)),  // without the trailing blank
+  OP("0>", "1 0>ab", v = MakeText("abcdef"), v = TextShrink(v, 2)),
+  OP("0>", "1 0>ab", v = MakeText("ab"), v = TextShrink(v, 10)),
+  OP("", "0 0>", v = MakeText("ab"), v = TextShrink(v, 0)),
+  OP(" .25| 1.23E+3| 3.141593|@|8007>", "4  .25| 1.23E+3| 3.141593| .666666666666667|0>", ,  // no trailing blank
+     NumberToText(f, 2.0L / 3); NumberToTextShort(f, 3.14159265358979L); NumberToTextDigits(f, 1234, 3);
+     NumberToTextDigits(f, 0.25L, 0)),
   OP("@|8007>,#.##", "1 10.00|0>,#.##", Borrow(r, "#.##"), NumberFormatMask(f, 9.999L)),
   OP("@|8007>", "1 5|0>", TextPushEmpty(f), NumberFormatMask(f, 5)),
-  OP("@|8007>", "1 (1234568)|0>", PushText(f, "$#,##0.00;(#)"), NumberFormatMask(f, -1234567.891L)),
-  OP("8007>", "1 0>Testtekst2=1", , TextPushLiteral(f, DemoLiteral(kCell2)); r.value = TextPassValue(f, &r.slots[0]) != nullptr),
   // Results beyond the formatter's 512-byte work area are whole.
   OP("@|8007>", "1 " + kX600 + " 5|0>", PushText(f, kX600 + "##"), NumberFormatMask(f, 5)),
   OP("@|8007>", "1 " + kX600 + "  5" + kX600 + "|0>", PushText(f, kX600 + "###" + kX600), NumberFormatMask(f, 5)),
-  OP("@|8007>", "1 " + std::string(510, '*') + "5.00|0>", PushText(f, "**" + std::string(509, '#') + ".##"), NumberFormatMask(f, 5)),
-  OP("@|8007>", "1 1" + std::string(1000, '0') + "." + kZ19 + "|0>", PushText(f, "#." + std::string(19, '#')), NumberFormatMask(f, 1e1000L)),
-  OP("@|8007>," + kX600 + "##.##^^^^", "1 " + kX600 + " 1.23E+04|0>," + kX600 + "##.##^^^^", Borrow(r, kX600 + "##.##^^^^"), NumberFormatMask(f, 12345)),
+  OP("@|8007>", "1 " + std::string(510, '*') + "5.00|0>", PushText(f, "**" + std::string(509, '#') + ".##"),
+     NumberFormatMask(f, 5)),
+  OP("@|8007>", "1 1" + std::string(1000, '0') + "." + kZ19 + "|0>", PushText(f, "#." + std::string(19, '#')),
+     NumberFormatMask(f, 1e1000L)),
   OP("8007>", "1 0>", , r.block = MemoryAllocate(f, 64)),
-  OP("8007>", "1 0>", , const ArrayBounds bounds[] = {{1, 10}, {0, 4}}; ArrayDimension(f, r.array, nullptr, 0, kArrayFirstStringType, sizeof(DynString), bounds)),
-  OP("8007>Item  7 - Testtekst1,Testtekst2,Testtekst3,Testtekst4,Testtekst5", "11 0>Item  7 - Testtekst1,Testtekst2,Testtekst3,Testtekst4,Testtekst5,TestTekst6", , BuildRowCells(f, 7, r.slots)),
-  OP("8007>Item 20 - Testtekst1,Testtekst2,Testtekst3,Testtekst4,Testtekst5", "11 0>Item 20 - Testtekst1,Testtekst2,Testtekst3,Testtekst4,Testtekst5,TestTekst6", , BuildRowCells(f, 20, r.slots)),
+  OP("8007>", "1 0>", , const ArrayBounds bounds[] = {{1, 10}, {0, 4}};
+     ArrayDimension(f, r.array, nullptr, 0, kArrayFirstStringType, sizeof(DynString), bounds)),
+  OP("8007>Item  7" + kCells, "11 0>Item  7" + kCells + ",TestTekst6", , BuildRowCells(f, 7, r.slots)),
+  OP("8007>Item 20" + kCells, "11 0>Item 20" + kCells + ",TestTekst6", , BuildRowCells(f, 20, r.slots)),
   OP(" 0|8007>", "3 Number of elements in the listview:  0|0>", , PushCountMessage(f, 0)),
-  OP("Number of elements in the listview:  20|8007>", "223 Number of elements in the listview:  20|0>", , for (int32_t n = 1; n <= 20; ++n) { BuildRowCells(f, n, r.slots); for (DynString& cell : r.slots) TextRelease(std::exchange(cell, nullptr)); } PushCountMessage(f, 20)),
 };
 // clang-format on
 

@@ -5,8 +5,7 @@
 #include "platform/resource_counts.h"
 
 namespace platform {
-inline void PrintTo(const ResourceCounts& counts, std::ostream* out) {
-  for (size_t kind = 0; kind < kResourceKindCount; ++kind)
-    *out << (kind == 0 ? "" : ", ") << kResourceKindNames[kind] << ' ' << counts.live[kind];
+inline void PrintTo(const ResourceCounts& c, std::ostream* out) {
+  for (size_t k = 0; k < kResourceKindCount; ++k) *out << (k ? ", " : "") << kResourceKindNames[k] << ' ' << c.live[k];
 }
 }  // namespace platform

@@ -2,26 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include "app/demo_literals.h"
 #include "runtime/runtime_block.h"
 #include "tests/core/text_test_support.h"
+#include "text/literal_pool.h"
 #include "text/text_build.h"
-#include "text/text_push.h"
 #include "text/text_store.h"
 
 using namespace std::string_literals;
 
 // The empty text has no storage and reads as a zero byte with a zero length word; others
 // carry their length before and a zero after the bytes, zero bytes being part of the text.
-TEST(TextCore, StorageCarriesItsLengthAndAZeroAfterTheBytes) {
+TEST(TextCore, StorageAndLiteralsCarryTheirLengthBeforeTheBytes) {
   const TextAllocation empty = TextAlloc(0), huge = TextAlloc(0xFFFFFFFFu), made = TextAlloc(5);
   const TextSpan view = TextView(DynString{nullptr});
-  EXPECT_TRUE(!empty.handle && !empty.failed && huge.failed && !huge.handle && view.bytes == &runtimeBlock.emptyText);
-  EXPECT_TRUE(view.length == 0 && view.bytes[0] == 0 && std::memcmp(view.bytes - 4, "\0\0\0", 4) == 0);
+  EXPECT_TRUE(!empty.handle && !empty.failed && huge.failed && !huge.handle);
+  EXPECT_TRUE(view.bytes == &runtimeBlock.emptyText && view.length == 0 && view.bytes[0] == 0);
+  EXPECT_EQ(0, std::memcmp(view.bytes - 4, "\0\0\0", 4));
   ASSERT_TRUE(made.handle != nullptr && made.handle == made.bytes);
   std::memcpy(made.bytes, "ab\0cd", 5);
   EXPECT_TRUE(TextHandleLength(made.handle) == 5 && made.handle[5] == 0 && TextOf(made.handle) == "ab\0cd"s);
   TextRelease(made.handle), TextRelease(nullptr);
+  // Literals: a 16-bit little-endian length, then the bytes, with no gap (the demo's own: the sweep and the demo).
+  static constexpr char kLong[300] = {'x'};
+  constexpr auto pool = MakeLiteralPool(kLong, "z");
+  EXPECT_TRUE(LiteralLength(pool.Entry(0)) == 299 && pool.bytes[1] == 1 && LiteralBytes(pool.Entry(0))[0] == 'x');
+  EXPECT_TRUE(pool.Entry(1) == pool.bytes.data() + 301 && LiteralLength(pool.Entry(1)) == 1 && pool.size() == 304);
+  EXPECT_EQ('z', LiteralBytes(pool.Entry(1))[0]);
 }
 
 // Entries take four bytes each below the frame, the n-th pushed in the n-th slot; popping a
@@ -31,7 +37,8 @@ TEST(TextCore, StackGrowsDownAndPopsReleaseOnlyOwnedEntries) {
   DynString variable = MakeText("four"), empty = nullptr;
   const int afterFirst = (TextPushEmpty(frame), frame.tempIndex);
   TextPushBorrowed(frame, variable), PushText(frame, "abc");
-  EXPECT_TRUE(afterFirst == -4 && frame.tempIndex == -12 && frame.tempStrings[1].handle == variable && TextStackEntry(frame, 1).borrowed);
+  EXPECT_TRUE(afterFirst == -4 && frame.tempIndex == -12 && frame.tempStrings[1].handle == variable);
+  EXPECT_TRUE(TextStackEntry(frame, 1).borrowed);
   const uint32_t lengths[] = {TextLength(frame), TextLength(frame), TextLength(frame)};  // in order, top first
   EXPECT_TRUE(lengths[0] == 3 && lengths[1] == 4 && lengths[2] == 0);
   EXPECT_TRUE(frame.tempIndex == 0 && TextPointer(&variable) == variable && *TextPointer(&empty) == 0);
@@ -39,9 +46,12 @@ TEST(TextCore, StackGrowsDownAndPopsReleaseOnlyOwnedEntries) {
 }
 
 TEST(TextMid, TakesBytesFromAPositionCountedFromEitherEnd) {
+  // clang-format off
   const struct { int32_t start; uint32_t length; const char* part; } cases[] = {
-      {2, 3, "bcd|0"}, {-1, 5, "f|0"}, {-6, 2, "ab|0"}, {-7, 2, "@|0"}, {0, 3, "@|0"}, {7, 1, "@|0"}, {6, 9, "f|0"},
-      {3, 4294967295u, "cdef|0"}, {1, 0, "@|0"}, {INT32_MIN, 3, "@|0"}, {1, 6, "abcdef|0"}};
+      {2, 3, "bcd|0"}, {-1, 5, "f|0"}, {-6, 2, "ab|0"},
+      {-7, 2, "@|0"}, {0, 3, "@|0"}, {7, 1, "@|0"},
+      {3, 4294967295u, "cdef|0"}, {1, 0, "@|0"}, {INT32_MIN, 3, "@|0"}};
+  // clang-format on
   for (const auto& c : cases) {
     ProcedureFrame frame;
     PushText(frame, "abcdef"), TextMid(frame, c.start, c.length);
@@ -55,14 +65,16 @@ TEST(TextStore, CutsPadsAndKeepsWithinTheBuffer) {
   ProcedureFrame frame;
   const uint32_t sizeField = std::exchange(runtimeBlock.osVersionInfo.size, 0xA5A5A5A5);
   const std::string l300(300, 'L');
-  const struct { std::string text; void (*store)(ProcedureFrame&, char*, uint32_t); uint32_t capacity; std::string seen; } cases[] = {
-      {"Kolom 2", TextStoreZeroTerminated, 255, "Kolom 2\0xx"s}, {l300, TextStoreZeroTerminated, 255, l300.substr(45) + "\0x"s},
-      {l300, TextStoreZeroTerminated, 0, l300 + "\0x"s}, {"abc", TextStoreFixed, 5, "abc  xxx"}, {"abcdefg", TextStoreFixed, 5, "abcdexxx"},
-      {std::string(40, 'F'), TextStoreZeroTerminated, 200, std::string(15, 'F') + "\0"s}, {"fixed", TextStoreFixed, 3, "fixed           "}};
+  const auto zero = TextStoreZeroTerminated, fixed = TextStoreFixed;
+  // clang-format off
+  const struct { std::string text; decltype(&TextStoreFixed) store; uint32_t capacity; std::string seen; } cases[] = {
+      {"Col 2", zero, 255, "Col 2\0xx"s}, {l300, zero, 255, l300.substr(45) + "\0x"s}, {l300, zero, 0, l300 + "\0x"s},
+      {"abc", fixed, 5, "abc  xxx"}, {"abcdefg", fixed, 5, "abcdexxx"},
+      {std::string(40, 'F'), zero, 200, std::string(15, 'F') + "\0"s}, {"fixed", fixed, 3, "fixed           "}};
+  // clang-format on
   for (size_t i = 0; i < std::size(cases); ++i) {
-    char buffer[302];
-    std::memset(buffer, 'x', sizeof buffer);
-    char* const target = i < 5 ? buffer : runtimeBlock.fixedTextBuffer;
+    std::string buffer(302, 'x');
+    char* const target = i < 5 ? buffer.data() : runtimeBlock.fixedTextBuffer;
     PushText(frame, cases[i].text), cases[i].store(frame, target, cases[i].capacity);
     EXPECT_EQ(cases[i].seen, std::string(target, cases[i].seen.size())) << i;
   }
@@ -75,27 +87,6 @@ TEST(TextCoreDeathTest, ASixthTemporaryStopsTheProgram) {
   ProcedureFrame frame;
   for (int i = 0; i < kTempStringSlots; ++i) TextPushEmpty(frame);
   EXPECT_DEATH(TextPushEmpty(frame), "more than five temporary strings");
-  for (int i = 0; i < kTempStringSlots; ++i) TextDrop(frame);
-  EXPECT_DEATH(TextDrop(frame), "empty temporary string stack");
+  EXPECT_DEATH({ ProcedureFrame empty; TextDrop(empty); }, "empty temporary string stack");
 }
 #endif
-
-// The program's own pool: each literal a 16-bit little-endian length, then its bytes, with no gap.
-TEST(LiteralPool, TheDemoPoolHoldsEachLiteralAsLengthAndBytes) {
-  const std::string expected[] = {
-      "SysListView32", "SysAnimate32", "Demo listbox with Colomns", "Cancel", "", "Item", "Kolom 2", "Kolom 3",
-      "Centreer", "Links", "Rechts", "Item ", "##", " - Testtekst1", "Testtekst2", "Testtekst3", "Testtekst4",
-      "Testtekst5", "TestTekst6", "Number of elements in the listview: "};
-  ASSERT_EQ(std::size(expected), kDemoLiterals.count());
-  size_t at = 0;
-  for (size_t i = 0; i < std::size(expected); at += 2 + expected[i++].size()) {
-    const LiteralEntry* entry = kDemoLiterals.Entry(i);
-    ASSERT_EQ(kDemoLiterals.bytes.data() + at, entry) << i;
-    EXPECT_EQ(expected[i], std::string(reinterpret_cast<const char*>(entry + 2), size_t{entry[0]} | size_t{entry[1]} << 8)) << i;
-    EXPECT_EQ(expected[i].size(), LiteralLength(entry)) << i;
-  }
-  EXPECT_EQ(kDemoLiterals.size(), at);
-  static constexpr char kLong[300] = {'x'};
-  constexpr auto pool = MakeLiteralPool(kLong, "z");
-  EXPECT_TRUE(LiteralLength(pool.Entry(0)) == 299 && pool.bytes[1] == 1 && LiteralBytes(pool.Entry(1))[0] == 'z');
-}

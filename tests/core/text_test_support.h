@@ -36,3 +36,8 @@ inline std::string Drain(ProcedureFrame& frame) {
   char error[12];
   return state + (std::snprintf(error, sizeof error, "%X", static_cast<unsigned>(frame.errorWord)), error);
 }
+
+struct StringAllocations {  // string allocations made since the counter was created
+  uint64_t start = platform::AllocationCountsNow().strings;
+  uint64_t Made() const { return platform::AllocationCountsNow().strings - start; }
+};

@@ -9,34 +9,34 @@
 #include "text/bit_operations.h"
 #include "text/number_companions.h"
 
+// The common cases of each helper are proved with the control wrappers; these are the edges.
 TEST(ControlPacking, KeepsTheLowBitsOfEachFieldAndShiftsIndices) {
+  // clang-format off
   const uint32_t cases[][2] = {
-      {0x0002FFFF, PackWords(-1, 2)}, {0x00001170, PackWords(70000, 0)}, {0xFFFF0000, PackWords(0, -1)}, {0, PackWords(65536, 65536)},
-      {0x80007FFF, PackWords(32767, -32768)}, {0xFFFFFFFF, PackWords(INT32_MIN + 0xFFFF, -1)}, {0x0000FFFF, PackLow(-1)},
-      {0x00001170, PackLow(70000)}, {0x2000, StateImageMask(2)}, {0xF000, StateImageMask(15)}, {0, StateImageMask(0x00100000)},
-      {0x200, OverlayMask(2)}, {0xFFFFFF00, OverlayMask(0xFFFFFFFF)}, {0xC0A80102, IpAddress(192, 168, 1, 2)},
-      {0x00000200, IpAddress(0, 0, 1, 256)}, {0, IpAddress(256, 0, 0, 0)}, {192, IpFirstField(0xC0A80102)},
-      {168, IpSecondField(0xC0A80102)}, {1, IpThirdField(0xC0A80102)}, {2, IpFourthField(0xC0A80102)}, {0xFF01, IpRange(1, 255)},
-      {0x3412, IpRange(0x1112, 0x2234)}};
-  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i][0], cases[i][1]) << "row " << i;
+      {0x0002FFFF, PackWords(-1, 2)}, {0x00001170, PackWords(70000, 0)}, {0xFFFF0000, PackWords(0, -1)},
+      {0, PackWords(65536, 65536)}, {0x80007FFF, PackWords(32767, -32768)}, {0x0000FFFF, PackLow(-1)},
+      {0xFFFFFFFF, PackWords(-0x7FFF0001, -1)}, {0x3412, IpRange(0x1112, 0x2234)}, {0x200, IpAddress(0, 0, 1, 256)}};
+  // clang-format on
+  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i][0], cases[i][1]) << i;
 }
 
-// Halves go away from zero; products beyond 32 bits stay exact; quotients beyond them are held at the limit.
+// Halves go away from zero, whatever the signs; products beyond 32 bits stay exact; quotients beyond
+// them are held at the limit.
 TEST(UnitRounding, PixelsToUnitsRoundsHalvesAwayFromZero) {
+  // clang-format off
   const int32_t cases[][3] = {
-      {67, 100, 1500}, {50, 75, 1500}, {1, 1, 1500}, {0, 0, 1500}, {-67, -100, 1500}, {1, 1, 2000}, {-1, -1, 2000}, {0, 1, 2001},
-      {2, 3, 2000}, {-2, -3, 2000}, {0, 12345, 0}, {0, -1, 0}, {2000000, 3000000, 1500}, {-2000000, -3000000, 1500},
-      {1431655765, INT32_MAX, 1500}, {INT32_MAX, INT32_MAX, 1}, {INT32_MIN, INT32_MIN, 1}, {INT32_MAX, 3000000, 1}};
+      {67, 100, 1500}, {1, 1, 2000}, {-1, -1, 2000},
+      {-1, 1, -2000}, {1, -1, -2000}, {0, 1, 2001},
+      {3, 5, 2000}, {0, 12345, 0}, {2000000, 3000000, 1500},
+      {-2000000, -3000000, 1500}, {INT32_MAX, INT32_MAX, 1}, {INT32_MIN, INT32_MIN, 1}};
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(c[0], PixelsToDialogUnits(c[1], c[2])) << c[1] << " at " << c[2];
-  const int64_t divisions[][3] = {{1, 1, 2}, {-1, -1, 2}, {-1, 1, -2}, {1, -1, -2}, {0, 1, 3}, {3, 5, 2}, {-3, 5, -2}, {2, 7, 3}};
-  for (const auto& c : divisions) EXPECT_EQ(c[0], DivideRoundingHalvesAway(c[1], c[2])) << c[1] << " / " << c[2];
 }
 
 // Guard bytes around the operand show that a narrow operation stays within its width.
 static uint64_t Apply(void (*operation)(void*, uint32_t, uint32_t), uint64_t value, uint32_t count, uint32_t code) {
   constexpr uint64_t kGuard = 0xA5A5A5A5A5A5A5A5u;
-  const unsigned bits = 8 * (code & 1 ? 1 : code & 2 ? 2 : code & 4 ? 4 : 8);
-  const uint64_t mask = bits == 64 ? ~uint64_t{0} : (uint64_t{1} << bits) - 1;
+  const uint64_t mask = ~uint64_t{0} >> (code & 1 ? 56 : code & 2 ? 48 : code & 4 ? 32 : 0);  // the operand's width
   uint64_t memory[2] = {(value & mask) | (kGuard & ~mask), kGuard};
   operation(memory, count, code);
   EXPECT_TRUE(memory[1] == kGuard && (memory[0] & ~mask) == (kGuard & ~mask)) << "beyond the operand's width";
@@ -46,19 +46,22 @@ static uint64_t Apply(void (*operation)(void*, uint32_t, uint32_t), uint64_t val
 TEST(BitOperations, AddressBitsAcrossBytesAndShiftAndRotateByWidth) {
   unsigned char bits[3] = {0, 0, 0};
   BitSet(bits, 0), BitSet(bits, 9), BitSet(bits, 23);
-  const bool set = bits[0] == 0x01 && bits[1] == 0x02 && bits[2] == 0x80 && BitTest(bits, 9) == 1 && BitTest(bits, 10) == 0;
-  EXPECT_TRUE(set && (BitReset(bits, 9), BitToggle(bits, 10), BitToggle(bits, 0), bits[0] == 0 && bits[1] == 0x04 && bits[2] == 0x80));
+  EXPECT_TRUE(bits[0] == 0x01 && bits[1] == 0x02 && bits[2] == 0x80 && BitTest(bits, 9) == 1 && BitTest(bits, 10) == 0);
+  EXPECT_TRUE((BitReset(bits, 9), BitToggle(bits, 10), BitToggle(bits, 0), !bits[0] && bits[1] == 4 && bits[2] == 128));
   constexpr uint64_t kAll = ~uint64_t{0}, kTop = uint64_t{1} << 63;
-  const struct { void (*operation)(void*, uint32_t, uint32_t); uint64_t value; uint32_t count, code; uint64_t expected; } cases[] = {
-      {ShiftLeft, 0x81, 1, 1, 0x02}, {ShiftLeft, 0x81, 9, 1, 0}, {ShiftLeft, 0x81, 33, 1, 0x02}, {ShiftLeft, 0x8001, 4, 6, 0x0010},
-      {ShiftLeft, 0x12345678, 32, 4, 0x12345678}, {ShiftLeft, 1, 40, 8, 1ull << 40}, {ShiftLeft, kAll, 64, 8, 0},
-      {ShiftLeft, 0xFF, 0, 1, 0xFF}, {ShiftRight, 0x80, 7, 1, 1}, {ShiftRight, 0x80000000, 31, 4, 1}, {ShiftRight, kAll, 100, 8, 0},
-      {ShiftRightSigned, 0x80, 3, 1, 0xF0}, {ShiftRightSigned, 0x80, 20, 1, 0xFF}, {ShiftRightSigned, 0x4000, 14, 2, 1},
-      {ShiftRightSigned, kTop, 63, 8, kAll}, {ShiftRightSigned, kTop, 200, 8, kAll}, {RotateLeft, 0x81, 1, 1, 0x03},
-      {RotateLeft, 0x81, 9, 1, 0x03}, {RotateLeft, 0x8001, 4, 2, 0x0018}, {RotateLeft, kTop, 68, 8, 0x8}, {RotateRight, 0x01, 1, 1, 0x80},
-      {RotateRight, 1, 4, 4, 0x10000000}, {RotateRight, 1, 1, 8, kTop}};
+  const auto sl = ShiftLeft, sr = ShiftRight, sra = ShiftRightSigned, rl = RotateLeft, rr = RotateRight;
+  // clang-format off
+  const struct { decltype(&ShiftLeft) operation; uint64_t value; uint32_t count, code; uint64_t expected; } cases[] = {
+      {sl, 0x81, 1, 1, 0x02}, {sl, 0x81, 9, 1, 0}, {sl, 0x81, 33, 1, 0x02},
+      {sl, 0x8001, 4, 6, 0x0010}, {sl, 0x12345678, 32, 4, 0x12345678}, {sl, 1, 40, 8, 1ull << 40},
+      {sl, kAll, 64, 8, 0}, {sl, 0xFF, 0, 1, 0xFF}, {sr, 0x80000000, 31, 4, 1},
+      {sr, kAll, 100, 8, 0}, {sra, 0x80, 3, 1, 0xF0}, {sra, 0x80, 20, 1, 0xFF},
+      {sra, 0x4000, 14, 2, 1}, {sra, kTop, 63, 8, kAll}, {sra, kTop, 200, 8, kAll},
+      {rl, 0x81, 1, 1, 0x03}, {rl, 0x81, 9, 1, 0x03}, {rl, 0x8001, 4, 2, 0x0018},
+      {rl, kTop, 68, 8, 0x8}, {rr, 1, 4, 4, 0x10000000}, {rr, 1, 1, 8, kTop}};
+  // clang-format on
   for (size_t i = 0; i < std::size(cases); ++i)
-    EXPECT_EQ(cases[i].expected, Apply(cases[i].operation, cases[i].value, cases[i].count, cases[i].code)) << "row " << i;
+    EXPECT_EQ(cases[i].expected, Apply(cases[i].operation, cases[i].value, cases[i].count, cases[i].code)) << i;
 }
 
 static uint32_t SingleBits(float value) { uint32_t bits; return std::memcpy(&bits, &value, sizeof bits), bits; }
@@ -67,20 +70,23 @@ static uint32_t SingleBits(float value) { uint32_t bits; return std::memcpy(&bit
 // indefinite where there is no integer), through the frame's scratch; logic works on rounded integers.
 TEST(NumberCompanions, LoadsStoresAndLogic) {
   ProcedureFrame f;
+  const auto i32 = [&f](long double v) { return 0.0L + NumberStoreInt32(f, v); };
+  const auto single = [&f](long double v) { return 0.0L + NumberStoreSingle(f, v); };
+  using limits = std::numeric_limits<long double>;
+  // clang-format off
   const long double values[][2] = {
-      {-128, NumberLoadInt8(f, -128)}, {65535, NumberLoadUInt16(f, 65535)}, {-2147483648.0L, NumberLoadInt32(f, INT32_MIN)},
-      {4294967295.0L, NumberLoadUInt32(f, UINT32_MAX)}, {1.5L, NumberLoadSingle(f, SingleBits(1.5f))},
-      {-std::numeric_limits<long double>::infinity(), NumberLoadSingle(f, 0xFF800000u)}, {2, 0.0L + NumberStoreInt32(f, 2.5L)},
-      {4, 0.0L + NumberStoreInt32(f, 3.5L)}, {-2, 0.0L + NumberStoreInt32(f, -2.5L)}, {3, 0.0L + NumberStoreInt32(f, 2.5000001L)}, {0, 0.0L + NumberStoreInt32(f, 0.5L)},
-      {1, 0.0L + NumberStoreInt32(f, 1.4999L)}, {-1, 0.0L + NumberStoreInt32(f, 4294967295.0L)}, {0, 0.0L + NumberStoreInt32(f, 4294967296.0L)},
-      {INT32_MIN, 0.0L + NumberStoreInt32(f, 2147483648.0L)}, {-56, 0.0L + NumberStoreInt8(f, 200)}, {-32768, 0.0L + NumberStoreInt16(f, 32768)},
-      {0, 0.0L + NumberStoreInt32(f, std::numeric_limits<long double>::quiet_NaN())}, {-1, NumberNot(f, 0)}, {-4, NumberNot(f, 2.6L)},
-      {5, NumberOr(f, 4, 1)}, {7, NumberOr(f, NumberOr(f, 4, 1), 2)}, {4, NumberAnd(f, 6, 12.4L)}, {10, NumberXor(f, 6, 12)},
-      {-9223372036854775807.0L - 1, NumberOr(f, 0, 1e30L)}, {0.0L + SingleBits(0.1f), 0.0L + NumberStoreSingle(f, 0.1L)}, {0.0L + SingleBits(16777216.0f), 0.0L + NumberStoreSingle(f, 16777217.0L)},
-      {0x7F7FFFFF, 0.0L + NumberStoreSingle(f, 0x1.fffffefp127L)}, {0x7F800000, 0.0L + NumberStoreSingle(f, 0x1.ffffffp127L)},
-      {0xFF800000, 0.0L + NumberStoreSingle(f, -1e4000L)}, {0x80000000, 0.0L + NumberStoreSingle(f, -0.0L)}, {0, 0.0L + NumberStoreInt32(f, 1e30L)}};
-  for (size_t i = 0; i < std::size(values); ++i) EXPECT_EQ(values[i][0], values[i][1]) << "row " << i;
-  int64_t scratch;
-  std::memcpy(&scratch, f.conversionScratch, sizeof scratch);
-  EXPECT_EQ(INT64_MIN, scratch);
+      {-128, NumberLoadInt8(f, -128)}, {65535, NumberLoadUInt16(f, 65535)}, {INT32_MIN, NumberLoadInt32(f, INT32_MIN)},
+      {UINT32_MAX, NumberLoadUInt32(f, UINT32_MAX)}, {1.5L, NumberLoadSingle(f, SingleBits(1.5f))},
+      {-limits::infinity(), NumberLoadSingle(f, 0xFF800000u)}, {2, i32(2.5L)}, {4, i32(3.5L)},
+      {-2, i32(-2.5L)}, {3, i32(2.5000001L)}, {-1, i32(4294967295.0L)},
+      {0, i32(4294967296.0L)}, {-56, 0.0L + NumberStoreInt8(f, 200)}, {-32768, 0.0L + NumberStoreInt16(f, 32768)},
+      {0, i32(limits::quiet_NaN())}, {-4, NumberNot(f, 2.6L)}, {7, NumberOr(f, NumberOr(f, 4, 1), 2)},
+      {4, NumberAnd(f, 6, 12.4L)}, {10, NumberXor(f, 6, 12)}, {INT64_MIN, NumberOr(f, 0, 1e30L)},
+      {0.0L + SingleBits(0.1f), single(0.1L)}, {0.0L + SingleBits(16777216.0f), single(16777217.0L)},
+      {0x7F7FFFFF, single(0x1.fffffefp127L)}, {0x7F800000, single(0x1.ffffffp127L)}, {0xFF800000, single(-1e4000L)},
+      {0x80000000, single(-0.0L)}, {0, i32(1e30L)}};
+  // clang-format on
+  for (size_t i = 0; i < std::size(values); ++i) EXPECT_EQ(values[i][0], values[i][1]) << i;
+  const int64_t indefinite = INT64_MIN;
+  EXPECT_EQ(0, std::memcmp(&indefinite, f.conversionScratch, sizeof indefinite));
 }
