@@ -14,10 +14,7 @@ namespace {
 
 // What the toolkit asked the system for, caught as each window is created:
 // controls may change their own styles afterwards.
-struct Requested {
-  std::string className, text;
-  uint32_t style, exStyle;
-};
+struct Requested { std::string className, text; uint32_t style, exStyle; };
 std::vector<Requested> requested;
 HHOOK creationHook = nullptr;
 
@@ -43,10 +40,7 @@ class ControlAddTest : public ToolkitTest {
     requested.clear();
     creationHook = SetWindowsHookExA(WH_CBT, RecordCreation, nullptr, GetCurrentThreadId());
   }
-  void TearDown() override {
-    UnhookWindowsHookEx(creationHook);
-    ToolkitTest::TearDown();
-  }
+  void TearDown() override { UnhookWindowsHookEx(creationHook), ToolkitTest::TearDown(); }
   // A box of dialog units in the dialog's pixels, each edge mapped on its own.
   RECT Mapped(int x, int y, int width, int height) {
     RECT rect{x, y, static_cast<int>(static_cast<uint32_t>(x) + width),
@@ -120,20 +114,17 @@ TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
     requested.clear();
     const HWND control = MakeControl(frame, c.kind, dialog, id++, c.text, 5, 5, c.width, c.height, c.style, c.exStyle,
                                      nullptr, c.kind == K::Custom ? kList : "ignored");
-    ASSERT_NE(nullptr, control);
-    ASSERT_FALSE(requested.empty());
-    EXPECT_STRCASEEQ(c.className, requested.front().className.c_str());
-    EXPECT_EQ(c.finalStyle, requested.front().style);
-    EXPECT_EQ(c.finalExStyle, requested.front().exStyle);
-    EXPECT_EQ(c.text, requested.front().text);
-    EXPECT_EQ(dialog, GetParent(control));
-    EXPECT_EQ(0, TextStackDepth(frame));
+    ASSERT_TRUE(control != nullptr && !requested.empty());
+    const Requested& made = requested.front();
+    EXPECT_STRCASEEQ(c.className, made.className.c_str());
+    EXPECT_TRUE(made.style == c.finalStyle && made.exStyle == c.finalExStyle && made.text == c.text);
+    EXPECT_TRUE(dialog == GetParent(control) && TextStackDepth(frame) == 0);
     if (c.held == kUnchecked) continue;
     const HeldImage held = ImageHeld(control, std::string(c.className) == "Button" ? BM_GETIMAGE : STM_GETIMAGE);
     const RECT box = Mapped(5, 5, c.width, c.height);
     const SIZE expected = c.scaled ? SIZE{box.right - box.left, box.bottom - box.top} : SIZE{16, 16};
-    EXPECT_EQ(c.held, held.type);
-    EXPECT_TRUE(c.held != IMAGE_BITMAP || (expected.cx == held.size.cx && expected.cy == held.size.cy));
+    EXPECT_TRUE(c.held == held.type && (c.held != IMAGE_BITMAP || (expected.cx == held.size.cx &&
+                                                                 expected.cy == held.size.cy)));
   }
 }
 
@@ -152,9 +143,7 @@ TEST_F(ControlAddTest, PlacesTheControlByItsMappedEdgesWithFontAndCallback) {
     expected.right = std::max(expected.right, expected.left), expected.bottom = std::max(expected.bottom, expected.top);
     GetWindowRect(control, &actual);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
-    EXPECT_TRUE(EqualRect(&expected, &actual)) << actual.left << "," << actual.top << " " << actual.right << ","
-                                               << actual.bottom << " for " << expected.left << "," << expected.top
-                                               << " " << expected.right << "," << expected.bottom;
+    EXPECT_TRUE(EqualRect(&expected, &actual));
     EXPECT_EQ(runtimeBlock.dialogFont, reinterpret_cast<void*>(SendMessageA(control, WM_GETFONT, 0, 0)));
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(NoOpCallback), GetWindowLongPtrA(control, GWLP_USERDATA));
     EXPECT_EQ(control, GetDlgItem(dialog, id++));
@@ -185,11 +174,9 @@ TEST_F(ControlAddTest, InitialItemsStopAtTheFirstEmptyElement) {
                {ControlKind::ListBox, nullptr, LB_GETCOUNT, 0}};
   ControlId id = 70;
   for (const auto& item : cases) {
-    TextPushEmpty(frame);
-    TextPushEmpty(frame);
+    TextPushEmpty(frame), TextPushEmpty(frame);
     const HWND control = ControlAdd(frame, static_cast<uint32_t>(item.kind), dialog, id++, item.items, 5, 5, 80, 60,
                                     0, 0, nullptr);
-    ASSERT_NE(nullptr, control);
     EXPECT_EQ(item.count, SendMessageA(control, item.countMessage, 0, 0)) << id;
   }
   char text[8] = {};
@@ -201,8 +188,7 @@ TEST_F(ControlAddTest, InitialItemsStopAtTheFirstEmptyElement) {
 // Every call consumes both temporaries; the stack's depth is checked after each test.
 TEST_F(ControlAddTest, KindAboveFifteenOrFailedCreationMakesNothing) {
   for (const uint32_t kind : {16u, 255u, 0xFFFFFFFFu}) {
-    TextPushBytes(frame, "class", 5);
-    TextPushBytes(frame, "text", 4);
+    TextPushBytes(frame, "class", 5), TextPushBytes(frame, "text", 4);
     EXPECT_EQ(nullptr, ControlAdd(frame, kind, dialog, 5, nullptr, 1, 1, 10, 10, 0, 0, nullptr));
     EXPECT_EQ(0, TextStackDepth(frame));
   }

@@ -51,9 +51,7 @@ std::string Selected(ProcedureFrame& frame, DialogHandle dialog, const ListKind&
 }
 
 TEST_F(ListOpsTest, PositionsAreOneBasedAndSelectedTextsKeepEveryByte) {
-  std::string longText(3000, 'q');
-  longText.front() = '\xE9';
-  longText.back() = '!';
+  std::string longText = "\xE9" + std::string(2998, 'q') + "!";
   for (const ListKind& kind : kKinds) {
     SCOPED_TRACE(static_cast<int>(kind.kind));
     const DialogHandle dialog = MakeDialog(frame, "lists");
@@ -67,33 +65,26 @@ TEST_F(ListOpsTest, PositionsAreOneBasedAndSelectedTextsKeepEveryByte) {
     }
     EXPECT_EQ((std::vector<std::string>{"alpha", longText, "gamma", "delta"}), Items(control, kind));
     EXPECT_EQ("", Selected(frame, dialog, kind)) << "nothing selected yet";
-    EXPECT_EQ(0, kind.select(dialog, 30, 1));
-    EXPECT_EQ(0, SendMessageA(control, kind.getSelection, 0, 0));
-    EXPECT_EQ("alpha", Selected(frame, dialog, kind));
-    EXPECT_EQ(3, kind.select(dialog, 30, 4));
-    EXPECT_EQ("delta", Selected(frame, dialog, kind));
-    EXPECT_EQ(1, kind.select(dialog, 30, 2));
-    EXPECT_EQ(longText, Selected(frame, dialog, kind));
+    const std::pair<int32_t, std::string> picks[] = {{1, "alpha"}, {4, "delta"}, {2, longText}};
+    for (const auto& [position, text] : picks) {
+      EXPECT_EQ(position - 1, kind.select(dialog, 30, position));
+      EXPECT_EQ(position - 1, SendMessageA(control, kind.getSelection, 0, 0));
+      EXPECT_EQ(text, Selected(frame, dialog, kind));
+    }
     kind.select(dialog, 30, 0);  // position 0 reaches the control as -1: no selection
     EXPECT_EQ(-1, SendMessageA(control, kind.getSelection, 0, 0));
     EXPECT_EQ("", Selected(frame, dialog, kind));
     EXPECT_EQ(-1, kind.select(dialog, 30, 5)) << "past the last item";
     // Position 3 deletes the third item; the answer is the count left.
-    EXPECT_EQ(3, kind.remove(dialog, 30, 3));
-    EXPECT_EQ(2, kind.remove(dialog, 30, 1));
-    EXPECT_EQ(-1, kind.remove(dialog, 30, 0)) << "0 names no item";
+    EXPECT_TRUE(kind.remove(dialog, 30, 3) == 3 && kind.remove(dialog, 30, 1) == 2 && kind.remove(dialog, 30, 0) == -1);
     EXPECT_EQ((std::vector<std::string>{longText, "delta"}), Items(control, kind));
-    kind.select(dialog, 30, 2);
-    kind.clear(dialog, 30);
+    kind.select(dialog, 30, 2), kind.clear(dialog, 30);
     EXPECT_EQ(0, SendMessageA(control, kind.getCount, 0, 0));
     EXPECT_EQ("", Selected(frame, dialog, kind));
-    PushText(frame, "");
-    kind.add(frame, dialog, 30);
-    kind.select(dialog, 30, 1);
+    PushText(frame, ""), kind.add(frame, dialog, 30), kind.select(dialog, 30, 1);
     EXPECT_EQ("", Selected(frame, dialog, kind)) << "an empty item";
     PushText(frame, "nowhere");
-    EXPECT_EQ(0, kind.add(frame, dialog, 77)) << "a missing control";
-    EXPECT_EQ(0, TextStackDepth(frame));
+    EXPECT_TRUE(kind.add(frame, dialog, 77) == 0 && TextStackDepth(frame) == 0) << "a missing control";
     EXPECT_EQ("", Selected(frame, dialog, kind, 77));
   }
 }
