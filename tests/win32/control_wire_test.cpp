@@ -34,21 +34,14 @@ namespace {
 // What a wrapper makes of the answer: the answer as is, a flag (-1 or 0), nothing, the 32-bit
 // BOOL of a system call, a text of length `expected` (answer 0 only).
 enum Kind { AsIs, Flag, Void, Bool, Text, Check, Family };
+// `bytes` of the record at lParam are checked by `seen`; a Family row's `expected` is its number of rows.
 struct WireRow {
-  const char* call;
-  LRESULT (*run)(HWND window);
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-  Kind kind = AsIs;
-  size_t bytes = 0;  // of the record at lParam to check
-  bool (*seen)(const unsigned char* record) = nullptr;
-  LRESULT expected = 0;  // of a Family row: its number of rows
+  const char* call; LRESULT (*run)(HWND window); UINT message; WPARAM wParam; LPARAM lParam; Kind kind = AsIs;
+  size_t bytes = 0; bool (*seen)(const unsigned char* record) = nullptr; LRESULT expected = 0;
 };
 
 // Answers and handles with bits above 32 in a 64-bit build, which must come through whole.
-template <typename Handle>
-Handle Fake(uint64_t value) { return reinterpret_cast<Handle>(static_cast<uintptr_t>(value)); }
+template <typename H> H Fake(uint64_t value) { return reinterpret_cast<H>(static_cast<uintptr_t>(value)); }
 const LRESULT kAnswer = static_cast<LRESULT>(0x7E12345678ULL), kNoResult = 0x0DEADBAD;
 const LPARAM kAny = 0x0A11ADD5;  // some address the wrapper made; its record is checked
 const HTREEITEM kItem = Fake<HTREEITEM>(0x7F00001230ULL);
@@ -93,9 +86,7 @@ LRESULT Outcome(Call call) {
   else return [](DynString t) { const auto n = LRESULT(TextHandleLength(t)); return TextRelease(t), n; }(call());
 }
 
-INT_PTR CALLBACK EndAt42(HWND dialog, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG && EndDialog(dialog, 42), FALSE;
-}
+INT_PTR CALLBACK EndAt42(HWND d, UINT m, WPARAM, LPARAM) { return m == WM_INITDIALOG && EndDialog(d, 42), 0; }
 INT_PTR CALLBACK StayOpen(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 const DLGTEMPLATE& Built() {
   static DialogTemplateBuffer buffer;

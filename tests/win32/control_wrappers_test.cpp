@@ -14,10 +14,7 @@
 namespace {
 
 // The text a wrapper returned; the string is released.
-std::string Taken(DynString text) {
-  const std::string bytes = TextOf(text);
-  return TextRelease(text), bytes;
-}
+std::string Taken(DynString text) { const std::string bytes = TextOf(text); return TextRelease(text), bytes; }
 
 class RealControls : public ::testing::Test {
  protected:
@@ -33,8 +30,7 @@ TEST_F(RealControls, ItemTextsComeBackWholeAndNegativeIndicesReadTheSelection) {
   const std::string items[] = {"abc", std::string(255, 'f'), std::string(256, 'g'), std::string(5000, 'h')};
   for (const std::string& item : items)
     EXPECT_GE(LbAddString(list, MakeText(item)) | CbAddString(combo, MakeText(item)), 0);
-  EXPECT_EQ("abc", Taken(LbGetText(list, 0)));
-  EXPECT_EQ("", Taken(LbGetText(list, -1))) << "no selection: not the previous call's text";
+  EXPECT_EQ("", (Taken(LbGetText(list, 0)), Taken(LbGetText(list, -1)))) << "no selection: not the previous text";
   EXPECT_EQ(std::string(255, '\0'), Taken(CbGetLBText(combo, -1)));
   for (int index = 0; index < 4; ++index) {
     const std::string& item = items[index];
@@ -43,16 +39,12 @@ TEST_F(RealControls, ItemTextsComeBackWholeAndNegativeIndicesReadTheSelection) {
     // Up to 255 characters the combo box's text is exactly 255 bytes, zero-padded.
     const std::string padded = index < 2 ? item + std::string(255 - item.size(), '\0') : item;
     EXPECT_EQ(padded, Taken(CbGetLBText(combo, index)));
-    LbSetCurSel(list, index);
+    LbSetCurSel(list, index), CbSetItemData(combo, index, 70 + index), CbSetCurSel(combo, index);
     EXPECT_EQ(item, Taken(LbGetText(list, -1)));
-    CbSetItemData(combo, index, 70 + index);
-    CbSetCurSel(combo, index);
-    EXPECT_EQ(padded, Taken(CbGetLBText(combo, -1)));
-    EXPECT_EQ(70 + index, CbGetItemData(combo, -1));
+    EXPECT_TRUE(padded == Taken(CbGetLBText(combo, -1)) && CbGetItemData(combo, -1) == 70 + index);
   }
   EXPECT_EQ(-1, LbGetSel(list, 99)) << "the control's error reads as a flag too";
-  Taken(LbGetText(list, 1));
-  Taken(LbGetText(list, 3));
+  Taken(LbGetText(list, 1)), Taken(LbGetText(list, 3));
   EXPECT_EQ(items[1], std::string(programGlobals.ItemTextBuffer)) << "a long item is read elsewhere";
 }
 
@@ -65,19 +57,15 @@ TEST_F(RealControls, MultipleSelectionSetterSelectsOneItemAndTheGetterGivesItBac
     EXPECT_TRUE(LbGetCurSel(list) == index && LbGetSelCount(list) == 1 && LbGetSel(list, index) == -1) << index;
   }
   EXPECT_LT(LbSetCurSel(list, 7), 0) << "an item that does not exist";
-  LbSetCurSel(list, -1);
-  EXPECT_EQ(0, LbGetSelCount(list)) << "-1 clears the selection";
+  EXPECT_EQ(0, (LbSetCurSel(list, -1), LbGetSelCount(list))) << "-1 clears the selection";
 }
 
 TEST_F(RealControls, EditTextsLinesAndCaption) {
   HWND edit = Make("EDIT", ES_AUTOHSCROLL, "hello"), lines = Make("EDIT", ES_MULTILINE | ES_AUTOHSCROLL, "one\r\ntwo");
-  EXPECT_EQ("hello", Taken(EditGetText(edit)));
-  EXPECT_EQ(6u, TextHandleLength(programGlobals.TextScratch));
+  EXPECT_TRUE(Taken(EditGetText(edit)) == "hello" && TextHandleLength(programGlobals.TextScratch) == 6);
   EXPECT_NE(0, EditSetText(edit, MakeText("")));
-  EXPECT_EQ("", Taken(EditGetText(edit)));
-  EXPECT_EQ(1u, TextHandleLength(programGlobals.TextScratch));
-  EXPECT_EQ("two", Taken(EmGetLine(lines, 1)));
-  EXPECT_EQ("", Taken(EmGetLine(lines, 5)));
+  EXPECT_TRUE(Taken(EditGetText(edit)).empty() && TextHandleLength(programGlobals.TextScratch) == 1);
+  EXPECT_TRUE(Taken(EmGetLine(lines, 1)) == "two" && Taken(EmGetLine(lines, 5)).empty());
   EmLimitText(lines, 0);
   EditSetText(lines, MakeText(std::string(40000, 'x')));
   EXPECT_EQ(std::string(32765, 'x'), Taken(EmGetLine(lines, 0))) << "cut at the receive buffer's size";
