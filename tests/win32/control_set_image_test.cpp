@@ -40,15 +40,12 @@ void CheckImages(ProcedureFrame& frame, std::span<const ImageCase> cases) {
 const ImageCase kBitmaps[] = {
   {"TESTBITMAP", "STATIC", SS_BITMAP, 1, true}, {"TESTBITMAP", "BUTTON", BS_BITMAP, 2, false},
   {"TESTBITMAP", "STATIC", SS_BITMAP, 0, false}, {"TESTBITMAP", "BUTTON", BS_BITMAP, 3, true}};
-// The system keeps a shared icon at the size of its first load in the process:
-// natural and scaled icons are checked in tests of their own, each its own process.
-const ImageCase kNaturalIcons[] = {{"TESTICON", "STATIC", SS_ICON, 0, false},
-                                   {"TESTICON", "BUTTON", BS_ICON, 2, false}};
+// The system keeps a shared icon at the size of its first load in the process: scaled
+// icons are checked in a test of their own, its own process.
 const ImageCase kScaledIcons[] = {{"TESTICON", "BUTTON", BS_ICON, 3, true}, {"TESTICON", "STATIC", SS_ICON, 1, true}};
 // clang-format on
 
 TEST_F(ControlSetImageTest, BitmapAtNaturalOrClientSize) { CheckImages(frame, kBitmaps); }
-TEST_F(ControlSetImageTest, IconWhenNoBitmapHasTheNameAtNaturalSize) { CheckImages(frame, kNaturalIcons); }
 TEST_F(ControlSetImageTest, IconWhenNoBitmapHasTheNameScaled) { CheckImages(frame, kScaledIcons); }
 
 // Controls never delete the images they are given: the toolkit deletes each bitmap a
