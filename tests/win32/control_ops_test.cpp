@@ -87,7 +87,7 @@ TEST_F(ControlOpsTest, FocusCallbackKillAndChecksReachOnlyThatControlAndAMissing
   const std::pair<ControlId, uint32_t> cases[] = {{3, 1}, {3, 0}, {6, 2}, {6, 1}, {6, 0}};
   for (const auto& [id, state] : cases) {
     CheckSet(dialog, id, state);
-    EXPECT_TRUE(CheckGet(dialog, id) == LRESULT(state) && IsDlgButtonChecked(dialog, id) == state) << id << " " << state;
+    EXPECT_TRUE(CheckGet(dialog, id) == LRESULT(state) && IsDlgButtonChecked(dialog, id) == state) << id << state;
   }
 }
 
