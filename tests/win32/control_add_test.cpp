@@ -14,10 +14,7 @@ namespace {
 
 // What the toolkit asked the system for, caught as each window is created:
 // controls may change their own styles afterwards.
-struct Requested {
-  std::string className, text;
-  uint32_t style, exStyle;
-};
+struct Requested { std::string className, text; uint32_t style, exStyle; };
 std::vector<Requested> requested;
 HHOOK creationHook = nullptr;
 
@@ -26,8 +23,8 @@ LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
     const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
     char className[64] = {};
     GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className);
-    requested.push_back({className, create->lpszName ? create->lpszName : "", static_cast<uint32_t>(create->style),
-                         static_cast<uint32_t>(create->dwExStyle)});
+    requested.push_back({className, create->lpszName ? create->lpszName : "", uint32_t(create->style),
+                         uint32_t(create->dwExStyle)});
   }
   return CallNextHookEx(creationHook, code, wParam, lParam);
 }
@@ -36,17 +33,13 @@ class ControlAddTest : public ToolkitTest {
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
+    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
     dialog = MakeDialog(frame, "controls", 10, 10, 300, 200);
-    ASSERT_NE(nullptr, dialog);
     requested.clear();
     creationHook = SetWindowsHookExA(WH_CBT, RecordCreation, nullptr, GetCurrentThreadId());
   }
-  void TearDown() override {
-    UnhookWindowsHookEx(creationHook);
-    ToolkitTest::TearDown();
-  }
+  void TearDown() override { UnhookWindowsHookEx(creationHook), ToolkitTest::TearDown(); }
   // A box of dialog units in the dialog's pixels, each edge mapped on its own.
   RECT Mapped(int x, int y, int width, int height) {
     RECT rect{x, y, static_cast<int>(static_cast<uint32_t>(x) + width),
@@ -60,58 +53,45 @@ class ControlAddTest : public ToolkitTest {
 int32_t NoOpCallback(DialogHandle, uint32_t, WPARAM, LPARAM) { return 0; }
 
 TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
-  using K = ControlKind;
-  constexpr int kNone = -1, kUnchecked = -2;
+  using enum ControlKind;
+  constexpr int kUnchecked = -2;
   const char* const kList = "SysListView32";
   SIZE square{};  // units whose pixels come out square, whatever the dialog's font maps to
   for (int w = 8; w <= 40 && square.cx == 0; ++w)
     for (int h = 4; h <= 40 && square.cx == 0; ++h)
       if (Mapped(0, 0, w, h).right == Mapped(0, 0, w, h).bottom) square = {w, h};
   ASSERT_NE(0, square.cx);
-  struct Case {
-    K kind;
-    const char* text;  // a picture's image name
-    uint32_t style, exStyle;
-    const char* className;  // the class asked for, Custom's included
-    uint32_t finalStyle, finalExStyle;
-    int held = kUnchecked;  // image type held, for the picture kinds
-    bool scaled = false;    // bitmap held at the control's size, else at its own 16 by 16
-    int width = 60, height = 40;
-  };
+  // The class and styles asked for; for the picture kinds (whose text is the image's name), the image type held
+  // and whether a bitmap is held at the control's size, else at its own 16 by 16.
+  struct Case { ControlKind kind; const char* text; uint32_t style, exStyle; const char* className; uint32_t finalStyle,
+                finalExStyle; int held = kUnchecked; bool scaled = false; int width = 60, height = 40; };
   // clang-format off
+  const char *bitmap = "TESTBITMAP", *icon = "TESTICON", *none = "NoSuchImage";  // no bitmap: an icon's style
   const Case cases[] = {
-    {K::PushButton, "text", 0, 0, "Button", 0x50010000, 0},  // the demo's "Cancel"
-    {K::Custom, "text", 0x50000059, 0x200, kList, 0x50000059, 0x200},  // the demo's list
-    {K::ThreeStateBox, "text", 0, 0, "Button", 0x50010006, 0},
-    {K::CheckBox, "text", 0, 0, "Button", 0x50010003, 0},
-    {K::CheckBox, "text", 0x08000020, 0, "Button", 0x50000003, 0},  // disabled and left text go
-    {K::GroupBox, "text", 0x50010000, 0, "Button", 0x50000007, 0},  // keeps its own bits only
-    {K::Label, "text", 0, 0, "Static", 0x50000000, 0},
-    {K::EtchedFrame, "text", 0, 0, "Static", 0x50000012, 0},
-    {K::EtchedFrame, "text", 0x00000001, 0, "Static", 0x50000001, 0},
-    {K::RadioButton, "text", 0, 0, "Button", 0x50010009, 0},
-    {K::RadioButton, "text", 0x00020000, 0, "Button", 0x50020009, 0},  // WS_GROUP survives
-    {K::EditBox, "text", 0, 0, "Edit", 0x50010080, 0x200},  // border becomes a client edge
-    {K::EditBox, "text", 0x50800000, 0, "Edit", 0x50800000, 0},  // only a default is adjusted
-    {K::ComboBox, "text", 0, 0, "ComboBox", 0x50010102, 0},
-    {K::ListBox, "text", 0, 0, "ListBox", 0x50210003, 0x200},
-    {K::ListBox, "text", 0x50000000, 0x4, "ListBox", 0x50000001, 0x4},  // LBS_NOTIFY always
-    {K::Picture, "TESTBITMAP", 0, 0, "Static", 0x5000000E, 0, IMAGE_BITMAP, false},
-    {K::Picture, "TESTICON", 0, 0, "Static", 0x50000003, 0, IMAGE_ICON, false},
-    {K::Picture, "NoSuchImage", 0, 0, "Static", 0x50000003, 0, kNone, false},  // no bitmap: an icon style
-    {K::ScaledPicture, "NoSuchImage", 0, 0, "Static", 0x50000003, 0, kNone, false},
-    {K::ScaledPicture, "TESTBITMAP", 0, 0, "Static", 0x5000000E, 0, IMAGE_BITMAP, true},
-    {K::ScaledPicture, "TESTICON", 0, 0, "Static", 0x50000003, 0, IMAGE_ICON, false},
-    {K::PictureButton, "TESTBITMAP", 0, 0, "Button", 0x50010080, 0, IMAGE_BITMAP, false},
-    {K::PictureButton, "TESTICON", 0, 0, "Button", 0x50010040, 0, IMAGE_ICON, false},
-    {K::PictureButton, "NoSuchImage", 0, 0, "Button", 0x50010040, 0, kNone, false},
-    {K::ScaledPictureButton, "TESTBITMAP", 0, 0, "Button", 0x50010080, 0, IMAGE_BITMAP, true},
-    {K::ScaledPictureButton, "TESTICON", 0, 0, "Button", 0x50010040, 0, IMAGE_ICON, false},
-    {K::ScaledPictureButton, "NoSuchImage", 0, 0, "Button", 0x50010040, 0, kNone, false},
-    {K::ScrollBar, "", 0, 0, "ScrollBar", 0x50000001, 0, kUnchecked, false, 10, 50},  // vertical when narrower
-    {K::ScrollBar, "", 0, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, 50, 10},  // than tall, else horizontal
-    {K::ScrollBar, "", 0, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, square.cx, square.cy},
-    {K::ScrollBar, "", 0x50000000, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, 10, 50},  // given: kept
+    {ScrollBar, "", 0, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, square.cx, square.cy},
+    {ScaledPictureButton, bitmap, 0, 0, "Button", 0x50010080, 0, IMAGE_BITMAP, true},
+    {ScaledPicture, bitmap, 0, 0, "Static", 0x5000000E, 0, IMAGE_BITMAP, true},
+    {ScaledPictureButton, icon, 0, 0, "Button", 0x50010040, 0, IMAGE_ICON},
+    {PictureButton, bitmap, 0, 0, "Button", 0x50010080, 0, IMAGE_BITMAP},
+    {PictureButton, icon, 0, 0, "Button", 0x50010040, 0, IMAGE_ICON}, {CheckBox, "text", 0, 0, "Button", 0x50010003, 0},
+    {ScaledPicture, icon, 0, 0, "Static", 0x50000003, 0, IMAGE_ICON}, {Label, "text", 0, 0, "Static", 0x50000000, 0},
+    {ScaledPictureButton, none, 0, 0, "Button", 0x50010040, 0, -1}, {ComboBox, "text", 0, 0, "ComboBox", 0x50010102, 0},
+    {Picture, bitmap, 0, 0, "Static", 0x5000000E, 0, IMAGE_BITMAP}, {Picture, none, 0, 0, "Static", 0x50000003, 0, -1},
+    {Picture, icon, 0, 0, "Static", 0x50000003, 0, IMAGE_ICON}, {ThreeStateBox, "text", 0, 0, "Button", 0x50010006, 0},
+    {PictureButton, none, 0, 0, "Button", 0x50010040, 0, -1}, {ScaledPicture, none, 0, 0, "Static", 0x50000003, 0, -1},
+    {ListBox, "text", 0, 0, "ListBox", 0x50210003, 0x200}, {RadioButton, "text", 0, 0, "Button", 0x50010009, 0},
+    {EtchedFrame, "text", 1, 0, "Static", 0x50000001, 0}, {EtchedFrame, "text", 0, 0, "Static", 0x50000012, 0},
+    {PushButton, "text", 0, 0, "Button", 0x50010000, 0},  // the demo's "Cancel"
+    {Custom, "text", 0x50000059, 0x200, kList, 0x50000059, 0x200},  // the demo's list
+    {CheckBox, "text", 0x08000020, 0, "Button", 0x50000003, 0},  // disabled and left text go
+    {GroupBox, "text", 0x50010000, 0, "Button", 0x50000007, 0},  // keeps its own bits only
+    {RadioButton, "text", 0x00020000, 0, "Button", 0x50020009, 0},  // WS_GROUP survives
+    {EditBox, "text", 0, 0, "Edit", 0x50010080, 0x200},  // border becomes a client edge
+    {EditBox, "text", 0x50800000, 0, "Edit", 0x50800000, 0},  // only a default is adjusted
+    {ListBox, "text", 0x50000000, 0x4, "ListBox", 0x50000001, 0x4},  // LBS_NOTIFY always
+    {ScrollBar, "", 0, 0, "ScrollBar", 0x50000001, 0, kUnchecked, false, 10, 50},  // vertical when narrower
+    {ScrollBar, "", 0, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, 50, 10},  // than tall, else horizontal
+    {ScrollBar, "", 0x50000000, 0, "ScrollBar", 0x50000000, 0, kUnchecked, false, 10, 50},  // given: kept
   };
   // clang-format on
   ControlId id = 100;
@@ -119,21 +99,18 @@ TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
     SCOPED_TRACE(testing::Message() << "kind " << static_cast<uint32_t>(c.kind) << " " << c.text << " " << c.width);
     requested.clear();
     const HWND control = MakeControl(frame, c.kind, dialog, id++, c.text, 5, 5, c.width, c.height, c.style, c.exStyle,
-                                     nullptr, c.kind == K::Custom ? kList : "ignored");
-    ASSERT_NE(nullptr, control);
-    ASSERT_FALSE(requested.empty());
-    EXPECT_STRCASEEQ(c.className, requested.front().className.c_str());
-    EXPECT_EQ(c.finalStyle, requested.front().style);
-    EXPECT_EQ(c.finalExStyle, requested.front().exStyle);
-    EXPECT_EQ(c.text, requested.front().text);
-    EXPECT_EQ(dialog, GetParent(control));
-    EXPECT_EQ(0, TextStackDepth(frame));
+                                     nullptr, c.kind == Custom ? kList : "ignored");
+    ASSERT_TRUE(control != nullptr && !requested.empty());
+    const Requested& made = requested.front();
+    EXPECT_STRCASEEQ(c.className, made.className.c_str());
+    EXPECT_TRUE(made.style == c.finalStyle && made.exStyle == c.finalExStyle && made.text == c.text);
+    EXPECT_TRUE(dialog == GetParent(control) && TextStackDepth(frame) == 0);
     if (c.held == kUnchecked) continue;
     const HeldImage held = ImageHeld(control, std::string(c.className) == "Button" ? BM_GETIMAGE : STM_GETIMAGE);
     const RECT box = Mapped(5, 5, c.width, c.height);
-    const SIZE expected = c.scaled ? SIZE{box.right - box.left, box.bottom - box.top} : SIZE{16, 16};
+    const SIZE size = c.scaled ? SIZE{box.right - box.left, box.bottom - box.top} : SIZE{16, 16};
     EXPECT_EQ(c.held, held.type);
-    EXPECT_TRUE(c.held != IMAGE_BITMAP || (expected.cx == held.size.cx && expected.cy == held.size.cy));
+    EXPECT_TRUE(c.held != IMAGE_BITMAP || (size.cx == held.size.cx && size.cy == held.size.cy));
   }
 }
 
@@ -147,16 +124,13 @@ TEST_F(ControlAddTest, PlacesTheControlByItsMappedEdgesWithFontAndCallback) {
     SCOPED_TRACE(box[0]);
     const HWND control = MakeControl(frame, ControlKind::PushButton, dialog, id, "Cancel", box[0], box[1], box[2],
                                      box[3], 0, 0, NoOpCallback);
-    ASSERT_NE(nullptr, control);
     RECT expected = Mapped(box[0], box[1], box[2], box[3]), actual{};
     expected.right = std::max(expected.right, expected.left), expected.bottom = std::max(expected.bottom, expected.top);
     GetWindowRect(control, &actual);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
-    EXPECT_TRUE(EqualRect(&expected, &actual)) << actual.left << "," << actual.top << " " << actual.right << ","
-                                               << actual.bottom << " for " << expected.left << "," << expected.top
-                                               << " " << expected.right << "," << expected.bottom;
-    EXPECT_EQ(runtimeBlock.dialogFont, reinterpret_cast<void*>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(NoOpCallback), GetWindowLongPtrA(control, GWLP_USERDATA));
+    EXPECT_TRUE(EqualRect(&expected, &actual));
+    EXPECT_TRUE(runtimeBlock.dialogFont == reinterpret_cast<void*>(SendMessageA(control, WM_GETFONT, 0, 0)) &&
+                reinterpret_cast<LONG_PTR>(NoOpCallback) == GetWindowLongPtrA(control, GWLP_USERDATA));
     EXPECT_EQ(control, GetDlgItem(dialog, id++));
   }
   EXPECT_NE(MAKELONG(2, DC_HASDEFID), SendMessageA(dialog, DM_GETDEFID, 0, 0)) << "a plain push button is no default";
@@ -172,37 +146,27 @@ TEST_F(ControlAddTest, InitialItemsStopAtTheFirstEmptyElement) {
   DynString elements[] = {a, b, emptyBytes + 4, c}, withNull[] = {a, nullptr};
   const ArrayDescriptor array{elements, kArrayDimensioned, 0x20, 1, 4, 16, 4, {{0, 3}}, {}};
   ArrayDescriptor undimensioned = array, numbers = array, shorter = array, nullElement = array;
-  undimensioned.flags = 0, numbers.elementType = 0x03, shorter.elementCount = 1, nullElement.data = withNull;
+  undimensioned.flags = 0, numbers.elementType = 3, shorter.elementCount = 1, nullElement.data = withNull;
   nullElement.elementCount = 2;
-  const struct {
-    ControlKind kind;
-    const ArrayDescriptor* items;
-    UINT countMessage;
-    LRESULT count;
-  } cases[] = {{ControlKind::ListBox, &array, LB_GETCOUNT, 2},     {ControlKind::ComboBox, &array, CB_GETCOUNT, 2},
-               {ControlKind::ListBox, &undimensioned, LB_GETCOUNT, 0}, {ControlKind::ListBox, &numbers, LB_GETCOUNT, 0},
-               {ControlKind::ListBox, &shorter, LB_GETCOUNT, 1},   {ControlKind::ListBox, &nullElement, LB_GETCOUNT, 1},
-               {ControlKind::ListBox, nullptr, LB_GETCOUNT, 0}};
+  const std::pair<const ArrayDescriptor*, LRESULT> cases[] = {
+      {&array, 2}, {&array, 2}, {&undimensioned, 0}, {&numbers, 0}, {&shorter, 1}, {&nullElement, 1}, {nullptr, 0}};
   ControlId id = 70;
-  for (const auto& item : cases) {
-    TextPushEmpty(frame);
-    TextPushEmpty(frame);
-    const HWND control = ControlAdd(frame, static_cast<uint32_t>(item.kind), dialog, id++, item.items, 5, 5, 80, 60,
-                                    0, 0, nullptr);
-    ASSERT_NE(nullptr, control);
-    EXPECT_EQ(item.count, SendMessageA(control, item.countMessage, 0, 0)) << id;
+  for (const auto& [items, count] : cases) {  // the second a combo box, the others list boxes
+    const bool combo = id == 71;
+    TextPushEmpty(frame), TextPushEmpty(frame);
+    const HWND control = ControlAdd(frame, static_cast<uint32_t>(combo ? ControlKind::ComboBox : ControlKind::ListBox),
+                                    dialog, id++, items, 5, 5, 80, 60, 0, 0, nullptr);
+    EXPECT_EQ(count, SendMessageA(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0)) << id;
   }
   char text[8] = {};
-  SendMessageA(GetDlgItem(dialog, 70), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
-  EXPECT_STREQ("b", text);
+  EXPECT_STREQ("b", (SendMessageA(GetDlgItem(dialog, 70), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), text));
   for (const DynString text : {a, b, c}) TextRelease(text);
 }
 
 // Every call consumes both temporaries; the stack's depth is checked after each test.
 TEST_F(ControlAddTest, KindAboveFifteenOrFailedCreationMakesNothing) {
   for (const uint32_t kind : {16u, 255u, 0xFFFFFFFFu}) {
-    TextPushBytes(frame, "class", 5);
-    TextPushBytes(frame, "text", 4);
+    TextPushBytes(frame, "class", 5), TextPushBytes(frame, "text", 4);
     EXPECT_EQ(nullptr, ControlAdd(frame, kind, dialog, 5, nullptr, 1, 1, 10, 10, 0, 0, nullptr));
     EXPECT_EQ(0, TextStackDepth(frame));
   }

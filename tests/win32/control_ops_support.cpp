@@ -33,7 +33,5 @@ HeldImage ImageHeld(HWND control, UINT getImage) {
     image = icon.hbmColor != nullptr ? icon.hbmColor : icon.hbmMask;
   BITMAP info{};
   const SIZE size = GetObjectA(image, sizeof info, &info) != 0 ? SIZE{info.bmWidth, info.bmHeight} : SIZE{-1, -1};
-  DeleteObject(icon.hbmColor);
-  DeleteObject(icon.hbmMask);
-  return {type, size};
+  return DeleteObject(icon.hbmColor), DeleteObject(icon.hbmMask), HeldImage{type, size};
 }

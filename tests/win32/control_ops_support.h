@@ -17,8 +17,5 @@ DialogHandle MakeDialogWithFont(const char* faceName, uint16_t pointSize, HWND o
 // The image a picture control or button holds, asked with `getImage`: IMAGE_BITMAP or
 // IMAGE_ICON by the kind of its handle (a control may answer with whatever image it
 // holds), -1 for none, and its size.
-struct HeldImage {
-  int type;
-  SIZE size;
-};
+struct HeldImage { int type; SIZE size; };
 HeldImage ImageHeld(HWND control, UINT getImage);

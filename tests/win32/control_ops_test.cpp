@@ -22,38 +22,29 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-TEST_F(ControlOpsTest, TextsRoundTripThroughARealControlUpTo32769Bytes) {
+TEST_F(ControlOpsTest, TextsRoundTripUpTo32769BytesInTwoStringsAndTheEmptyOneWhenMemoryIsRefused) {
   const DialogHandle dialog = MakeDialog(frame, "texts");
-  ASSERT_NE(nullptr, MakeControl(frame, ControlKind::Label, dialog, 7, "start", 4, 4, 100, 14));
-  std::string high, marked(32770, 'm');
-  for (int byte = 0x80; byte <= 0xFF; ++byte) high.push_back(static_cast<char>(byte));
-  for (size_t i = 0; i < marked.size(); i += 97) marked[i] = static_cast<char>('A' + i % 26);
-  for (const std::string& text : {std::string(), high, marked.substr(0, 32768), marked.substr(0, 32769), marked}) {
+  MakeControl(frame, ControlKind::Label, dialog, 7, "start", 4, 4, 100, 14);
+  std::string marked(32770, 'm');
+  for (size_t i = 0; i < marked.size(); i += 97) marked[i] = static_cast<char>(0x80 + i % 128);
+  for (const std::string& text : {std::string(), marked.substr(0, 32768), marked.substr(0, 32769), marked}) {
     SCOPED_TRACE(text.size());
     PushText(frame, text);
     ControlSetText(frame, dialog, 7);
-    EXPECT_EQ(0, TextStackDepth(frame)) << "the text argument is consumed";
-    EXPECT_EQ(text, WindowText(ControlHandle(dialog, 7)));
+    EXPECT_TRUE(TextStackDepth(frame) == 0 && text == WindowText(ControlHandle(dialog, 7)));
     ControlGetText(frame, dialog, 7);
     ASSERT_EQ(1, TextStackDepth(frame));
     bool wasNull = false;
     EXPECT_EQ(text.substr(0, 32769), PopText(frame, &wasNull));
     EXPECT_EQ(text.empty(), wasNull) << "the empty text is the null handle";
   }
-}
-
-TEST_F(ControlOpsTest, GetTextMakesTwoStringsAndGivesTheEmptyOneWhenMemoryIsRefused) {
-  const DialogHandle dialog = MakeDialog(frame, "exact");
-  MakeControl(frame, ControlKind::Label, dialog, 7, "Kolom 2", 4, 4, 100, 14);
-  const StringAllocations made;
+  PushText(frame, "Kolom 2"), ControlSetText(frame, dialog, 7);
+  const uint64_t before = platform::AllocationCountsNow().strings;
   ControlGetText(frame, dialog, 7);
-  EXPECT_EQ(2u, made.Made()) << "the buffer and a result of exactly the length";
-  EXPECT_EQ(7u, TextHandleLength(TextStackEntry(frame, 0).handle));
-  EXPECT_EQ("Kolom 2", PopText(frame));
+  EXPECT_EQ(2u, platform::AllocationCountsNow().strings - before) << "the buffer and a result of exactly the length";
+  EXPECT_TRUE(TextHandleLength(TextStackEntry(frame, 0).handle) == 7 && PopText(frame) == "Kolom 2");
   for (uint32_t refusals : {1u, 2u}) {  // the large buffer fails, then the copy after it as well
-    platform::RefuseNextAllocations(refusals);
-    ControlGetText(frame, dialog, 7);
-    platform::RefuseNextAllocations(0);
+    platform::RefuseNextAllocations(refusals), ControlGetText(frame, dialog, 7), platform::RefuseNextAllocations(0);
     bool wasNull = false;
     EXPECT_EQ("", PopText(frame, &wasNull));
     EXPECT_TRUE(wasNull && TextStackDepth(frame) == 0 && frame.errorWord == 0) << refusals;
@@ -62,31 +53,27 @@ TEST_F(ControlOpsTest, GetTextMakesTwoStringsAndGivesTheEmptyOneWhenMemoryIsRefu
 
 // A missing control leaves every other window alone: the null window reads as the
 // desktop to some calls, whose text must not leak in.
-TEST_F(ControlOpsTest, FocusCallbackAndKillReachOnlyThatControlAndAMissingOneNothing) {
+TEST_F(ControlOpsTest, FocusCallbackKillAndChecksReachOnlyThatControlAndAMissingOneNothing) {
   const DialogHandle dialog = MakeDialog(frame, "Toolkit test");
   const HWND first = MakeControl(frame, ControlKind::EditBox, dialog, 1, "", 4, 4, 100, 14);
   const HWND second = MakeControl(frame, ControlKind::EditBox, dialog, 2, "", 4, 24, 100, 14, 0, 0, Ignore);
   DialogShowModeless(dialog, nullptr, nullptr);
   ASSERT_TRUE(BringToFront(dialog));
-  ControlSetFocus(dialog, 2);
-  EXPECT_EQ(second, GetFocus());
-  ControlSetFocus(dialog, 1);
-  EXPECT_EQ(first, GetFocus());
-  ControlSetCallback(dialog, 1, Ignore);
-  ControlSetCallback(dialog, 2, nullptr);
+  for (const HWND control : {second, first}) {
+    ControlSetFocus(dialog, static_cast<ControlId>(GetDlgCtrlID(control)));
+    EXPECT_EQ(control, GetFocus());
+  }
+  ControlSetCallback(dialog, 1, Ignore), ControlSetCallback(dialog, 2, nullptr);
   EXPECT_TRUE(CallbackSlot(first) == Ignore && CallbackSlot(second) == nullptr);
   constexpr ControlId kMissing = 999;
   EXPECT_EQ(nullptr, ControlHandle(dialog, kMissing));
-  ControlGetText(frame, dialog, kMissing);
   bool wasNull = false;
-  EXPECT_EQ("", PopText(frame, &wasNull));
-  EXPECT_TRUE(wasNull);
+  ControlGetText(frame, dialog, kMissing);
+  EXPECT_TRUE(PopText(frame, &wasNull).empty() && wasNull);
   const std::string desktopText = WindowText(nullptr);
   PushText(frame, "lost");
   ControlSetText(frame, dialog, kMissing);
-  EXPECT_EQ(0, TextStackDepth(frame));
-  EXPECT_EQ("Toolkit test", WindowText(dialog));
-  EXPECT_EQ(desktopText, WindowText(nullptr));
+  EXPECT_TRUE(TextStackDepth(frame) == 0 && WindowText(dialog) == "Toolkit test" && WindowText(nullptr) == desktopText);
   ControlSetFocus(dialog, kMissing);
   EXPECT_EQ(first, GetFocus()) << "a missing control takes no focus away";
   ControlSetCallback(dialog, kMissing, Ignore);
@@ -94,20 +81,13 @@ TEST_F(ControlOpsTest, FocusCallbackAndKillReachOnlyThatControlAndAMissingOneNot
   ControlKill(dialog, kMissing);
   EXPECT_EQ(0, CheckGet(dialog, kMissing));
   ControlKill(dialog, 2);
-  EXPECT_TRUE(IsWindow(dialog) && IsWindow(first) && !IsWindow(second));
-  EXPECT_EQ(0u, frame.errorWord);
-}
-
-TEST_F(ControlOpsTest, CheckStatesRoundTrip) {
-  const DialogHandle dialog = MakeDialog(frame, "checks");
+  EXPECT_TRUE(IsWindow(dialog) && IsWindow(first) && !IsWindow(second) && frame.errorWord == 0);
   MakeControl(frame, ControlKind::CheckBox, dialog, 3, "two states", 4, 4, 100, 14);
   MakeControl(frame, ControlKind::ThreeStateBox, dialog, 6, "three states", 4, 24, 100, 14);
-  const std::pair<ControlId, uint32_t> cases[] = {
-      {3, BST_CHECKED}, {3, BST_UNCHECKED}, {6, BST_INDETERMINATE}, {6, BST_CHECKED}, {6, BST_UNCHECKED}};
+  const std::pair<ControlId, uint32_t> cases[] = {{3, 1}, {3, 0}, {6, 2}, {6, 1}, {6, 0}};
   for (const auto& [id, state] : cases) {
     CheckSet(dialog, id, state);
-    EXPECT_EQ(static_cast<LRESULT>(state), CheckGet(dialog, id)) << id << " " << state;
-    EXPECT_EQ(state, IsDlgButtonChecked(dialog, id));
+    EXPECT_TRUE(CheckGet(dialog, id) == LRESULT(state) && IsDlgButtonChecked(dialog, id) == state) << id << state;
   }
 }
 

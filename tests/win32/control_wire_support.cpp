@@ -19,16 +19,13 @@ LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LP
 }  // namespace
 
 HWND CreateWireRecorder() {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = RecordingProcedure, windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "ControlWireRecorder";
+  WNDCLASSA windowClass{0, RecordingProcedure, 0, 0, GetModuleHandleA(nullptr), {}, {}, {}, {}, "ControlWireRecorder"};
   RegisterClassA(&windowClass);  // fails harmlessly once registered
-  return CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                         windowClass.hInstance, nullptr);
+  return CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, {}, {}, windowClass.hInstance, {});
 }
 
 void StartWire(LRESULT answer, size_t recordBytes) {
-  wire.clear(), chosenAnswer = answer, copyBytes = std::min(recordBytes, kRecordCopyMax), recording = true;
+  wire.clear(), chosenAnswer = answer, copyBytes = std::min(recordBytes, sizeof(WireMessage::record)), recording = true;
 }
 
 std::vector<WireMessage> StopWire() { return recording = false, std::exchange(wire, {}); }

@@ -2,19 +2,11 @@
 // A window that stands in for any control: while recording, its procedure keeps each
 // message it is sent, with a copy of the first bytes at a non-zero lParam as they were
 // during the call, and answers a chosen result.
-#include <cstddef>
 #include <vector>
 
 #include "platform/win32_api.h"
 
-constexpr size_t kRecordCopyMax = 256;
-
-struct WireMessage {
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-  unsigned char record[kRecordCopyMax];
-};
+struct WireMessage { UINT message; WPARAM wParam; LPARAM lParam; unsigned char record[256]; };
 
 HWND CreateWireRecorder();
 void StartWire(LRESULT answer, size_t recordBytes);

@@ -31,24 +31,17 @@
 
 namespace {
 
-// What a wrapper makes of the answer: the answer as is, a flag (-1 or 0), nothing,
-// the 32-bit BOOL of a system call, a text of length `expected` (answer 0 only).
+// What a wrapper makes of the answer: the answer as is, a flag (-1 or 0), nothing, the 32-bit
+// BOOL of a system call, a text of length `expected` (answer 0 only).
 enum Kind { AsIs, Flag, Void, Bool, Text, Check, Family };
+// `bytes` of the record at lParam are checked by `seen`; a Family row's `expected` is its number of rows.
 struct WireRow {
-  const char* call;
-  LRESULT (*run)(HWND window);
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-  Kind kind = AsIs;
-  size_t bytes = 0;  // of the record at lParam to check
-  bool (*seen)(const unsigned char* record) = nullptr;
-  LRESULT expected = 0;  // of a Family row: its number of rows
+  const char* call; LRESULT (*run)(HWND window); UINT message; WPARAM wParam; LPARAM lParam; Kind kind = AsIs;
+  size_t bytes = 0; bool (*seen)(const unsigned char* record) = nullptr; LRESULT expected = 0;
 };
 
 // Answers and handles with bits above 32 in a 64-bit build, which must come through whole.
-template <typename Handle>
-Handle Fake(uint64_t value) { return reinterpret_cast<Handle>(static_cast<uintptr_t>(value)); }
+template <typename H> H Fake(uint64_t value) { return reinterpret_cast<H>(static_cast<uintptr_t>(value)); }
 const LRESULT kAnswer = static_cast<LRESULT>(0x7E12345678ULL), kNoResult = 0x0DEADBAD;
 const LPARAM kAny = 0x0A11ADD5;  // some address the wrapper made; its record is checked
 const HTREEITEM kItem = Fake<HTREEITEM>(0x7F00001230ULL);
@@ -70,24 +63,19 @@ DynString caption;
 // The value a message carries for an argument: records and arrays go by address.
 template <typename T>
 LPARAM V(const T& value) {
-  if constexpr (std::is_class_v<T> || std::is_array_v<T> || std::is_function_v<T>)
-    return reinterpret_cast<LPARAM>(&value);
+  if constexpr (std::is_class_v<T> || std::is_array_v<T> || std::is_function_v<T>) return LPARAM(&value);
   else if constexpr (std::is_pointer_v<T> || std::is_null_pointer_v<T>) return reinterpret_cast<LPARAM>(value);
   else return static_cast<LPARAM>(value);
 }
 template <typename Record>
-Record As(const unsigned char* bytes) {
-  Record record;
-  return std::memcpy(&record, bytes, sizeof record), record;
-}
+Record As(const unsigned char* bytes) { Record record; return std::memcpy(&record, bytes, sizeof record), record; }
 bool Zero(const unsigned char* bytes, size_t n) { return std::all_of(bytes, bytes + n, [](int b) { return b == 0; }); }
 bool SameRect(const RECT& a, const RECT& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 // A local LVITEMA as the wrappers build it: all zero but the fields they set.
 bool SameItem(const unsigned char* bytes, UINT state, UINT stateMask, int subItem, char* text, int capacity) {
   LVITEMA expected{};
   expected.state = state, expected.stateMask = stateMask, expected.iSubItem = subItem;
-  expected.pszText = text, expected.cchTextMax = capacity;
-  return std::memcmp(bytes, &expected, sizeof expected) == 0;
+  return expected.pszText = text, expected.cchTextMax = capacity, std::memcmp(bytes, &expected, sizeof expected) == 0;
 }
 // A wrapper's result as one value: kNoResult for none, a text's length (released).
 template <typename Call>
@@ -95,27 +83,17 @@ LRESULT Outcome(Call call) {
   using Result = decltype(call());
   if constexpr (std::is_void_v<Result>) return call(), kNoResult;
   else if constexpr (!std::is_same_v<Result, DynString>) return static_cast<LRESULT>(call());
-  else {
-    const DynString text = call();
-    const auto length = static_cast<LRESULT>(TextHandleLength(text));
-    return TextRelease(text), length;
-  }
+  else return [](DynString t) { const auto n = LRESULT(TextHandleLength(t)); return TextRelease(t), n; }(call());
 }
 
-INT_PTR CALLBACK EndAt42(HWND dialog, UINT message, WPARAM, LPARAM) {
-  if (message == WM_INITDIALOG) EndDialog(dialog, 42);
-  return FALSE;
-}
+INT_PTR CALLBACK EndAt42(HWND d, UINT m, WPARAM, LPARAM) { return m == WM_INITDIALOG && EndDialog(d, 42), 0; }
 INT_PTR CALLBACK StayOpen(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 const DLGTEMPLATE& Built() {
   static DialogTemplateBuffer buffer;
   DialogTemplateBuild(buffer, DialogTemplateRequest{"Built", 5, 10, 10, 120, 60, 0, 0});
   return *reinterpret_cast<const DLGTEMPLATE*>(buffer.bytes);
 }
-std::string TitleOf(HWND window) {
-  char title[64] = {};
-  return GetWindowTextA(window, title, sizeof title), title;
-}
+std::string TitleOf(HWND window) { char title[64] = {}; return GetWindowTextA(window, title, sizeof title), title; }
 bool Shows(HWND dialog, const char* title) {
   const bool shown = dialog != nullptr && TitleOf(dialog) == title;
   return DestroyWindow(dialog), shown;
@@ -126,8 +104,7 @@ template <typename Use>
 bool Icons(Use use) {
   HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 2);
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), "TESTICON");
-  ImageListAddIcon(list, icon);
-  ImageListAddIcon(list, icon);
+  ImageListAddIcon(list, icon), ImageListAddIcon(list, icon);
   const bool passed = use(list);
   return ImageList_Destroy(list), passed;
 }
@@ -333,32 +310,30 @@ const WireRow kRows[] = {
 
 TEST(ControlWire, EveryWrapperOfEveryFamilySendsItsMessageAndReadsTheAnswer) {
   const HWND recorder = CreateWireRecorder();
-  ASSERT_NE(nullptr, recorder);
   caption = MakeText("Caption");
   const WireRow* family = nullptr;
   LRESULT inFamily = 0, total = 0;
   for (const WireRow& row : kRows) {
+    SCOPED_TRACE(row.call);
     if (row.kind == Family) {
-      EXPECT_EQ(family != nullptr ? family->expected : 0, inFamily) << row.call;
-      family = &row;
-      inFamily = 0;
+      EXPECT_EQ(family != nullptr ? family->expected : 0, inFamily);
+      family = &row, inFamily = 0;
       continue;
     }
     ++inFamily, ++total;
-    EXPECT_TRUE(row.kind != Check || row.run(recorder)) << row.call;
+    EXPECT_TRUE(row.kind != Check || row.run(recorder));
     for (const LRESULT answer : {kAnswer, LRESULT{-1}, LRESULT{0}}) {
       if (row.kind == Check || (row.kind == Text && answer != 0)) continue;
       StartWire(answer, row.bytes);
       const LRESULT outcome = row.run(recorder);
       const std::vector<WireMessage> wire = StopWire();
-      SCOPED_TRACE(std::string(row.call) + " answered " + std::to_string(static_cast<long long>(answer)));
-      ASSERT_FALSE(wire.empty());
-      EXPECT_EQ(row.message, wire.back().message);
-      EXPECT_EQ(row.wParam, wire.back().wParam);
-      EXPECT_EQ(row.lParam, row.lParam == kAny && wire.back().lParam != 0 ? kAny : wire.back().lParam);
-      EXPECT_TRUE(row.seen == nullptr || row.seen(wire.back().record)) << "the record as the window saw it";
+      ASSERT_FALSE(wire.empty()) << answer;
+      const WireMessage& last = wire.back();
+      EXPECT_TRUE(row.message == last.message && row.wParam == last.wParam) << answer;
+      EXPECT_EQ(row.lParam, row.lParam == kAny && last.lParam != 0 ? kAny : last.lParam) << answer;
+      EXPECT_TRUE(row.seen == nullptr || row.seen(last.record)) << "the record as the window saw it";
       const LRESULT made[] = {answer, answer != 0 ? -1 : 0, kNoResult, static_cast<BOOL>(answer), row.expected};
-      EXPECT_EQ(made[row.kind], outcome);
+      EXPECT_EQ(made[row.kind], outcome) << answer;
     }
   }
   EXPECT_EQ(family->expected, inFamily) << family->call;
