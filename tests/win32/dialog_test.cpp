@@ -11,7 +11,6 @@
 #include "tests/core/text_test_support.h"
 #include "tests/win32/message_sequence.h"
 #include "tests/win32/toolkit_support.h"
-#include "text/text_core.h"
 
 namespace {
 
@@ -19,9 +18,9 @@ using DialogTest = ToolkitTest;
 constexpr WORD kOpen = 601, kGo = 602;
 constexpr uint32_t kCap = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr Seer C = Seer::ControlCallback, D = Seer::DialogCallback, M = Seer::MenuCallback, O = Seer::Owner;
-const DialogCallback rc = RecordingControlCallback;
+const DialogCallback rc = Recording<C>;
 HWND dialog = nullptr, button = nullptr;
-void (*act)() = nullptr;
+void (*act)() = nullptr;  // what the scenario does once its dialog is up
 UINT_PTR menuGuard = 0;
 
 void Click() { ClickAt(CentreOf(button)); }
@@ -39,123 +38,109 @@ void CALLBACK ActOnce(HWND, UINT, UINT_PTR timer, DWORD) { KillTimer(nullptr, ti
 
 enum Mode { Modeless, Modal, Owned };  // Owned: modal, with an owner
 struct Scenario {
-  const char* name; Mode mode; uint32_t style; ControlId buttonId; DialogCallback buttonCallback; void (*act)();
+  Mode mode; uint32_t style; ControlId buttonId; DialogCallback buttonCallback; void (*act)();
   std::vector<Reaction> reactions; std::vector<ExpectedMessage> expected;
   int32_t result; int live = 0; bool ownerEnabled = true;  // result (-100: none), dialogs counted, owner enabled after
 };
 
 // A dialog with one button and the bar [&File: &Open] [&Go], whose command items carry the menu callback.
 TEST_F(DialogTest, CommandsKeysAndEndingsReachTheRightCallbacksAndOwner) {
+  // clang-format off
   const Scenario cases[] = {
-      {"control answers 1", Modeless, kCap, 10, rc, Click, {{C, WM_COMMAND, 1}}, {With(C, WM_COMMAND, 10)}, -100},
-      {"no callback: not the menu's", Modeless, kCap, kOpen, nullptr, Click, {}, {With(D, WM_COMMAND, kOpen)}, -100},
-      {"close box", Modeless, kCap, 10, nullptr, Close, {},
+      {Modeless, kCap, 10, rc, Click, {{C, WM_COMMAND, 1}}, {With(C, WM_COMMAND, 10)}, -100},  // the control answers 1
+      {Modeless, kCap, kOpen, nullptr, Click, {}, {With(D, WM_COMMAND, kOpen)}, -100},  // no callback: not the menu's
+      {Modeless, kCap, 10, nullptr, Close, {},  // the close box
        {Any(D, WM_SYSCOMMAND), With(D, WM_CLOSE, 0, kWParam | kLParam), Any(D, WM_DESTROY)}, 0},
-      {"close handled", Modeless, kCap, 10, nullptr, Close, {{D, WM_SYSCOMMAND, 1}}, {Any(D, WM_CLOSE, kAbsent)}, -100},
-      {"destroy handled", Modeless, kCap, 10, nullptr, Close, {{D, WM_DESTROY, 1}}, {Any(D, WM_DESTROY)}, 0, 1},
-      {"escape", Modeless, kCap, IDCANCEL, rc, Escape, {{C, WM_COMMAND, 1}}, {With(C, WM_COMMAND, IDCANCEL)}, -100},
-      {"escape, no active dialog", Modeless, kCap, IDCANCEL, rc, [] { runtimeBlock.activeDialog = nullptr, Escape(); },
-       {}, {Any(C, WM_COMMAND, kAbsent)}, -100},
-      {"menu answers 0", Modeless, kCap, 10, nullptr, ClickGo, {{M, WM_COMMAND, 0}},
+      {Modeless, kCap, 10, nullptr, Close, {{D, WM_SYSCOMMAND, 1}}, {Any(D, WM_CLOSE, kAbsent)}, -100},
+      {Modeless, kCap, 10, nullptr, Close, {{D, WM_DESTROY, 1}}, {Any(D, WM_DESTROY)}, 0, 1},
+      {Modeless, kCap, IDCANCEL, rc, Escape, {{C, WM_COMMAND, 1}}, {With(C, WM_COMMAND, IDCANCEL)}, -100},
+      {Modeless, kCap, IDCANCEL, rc, [] { runtimeBlock.activeDialog = nullptr, Escape(); }, {},
+       {Any(C, WM_COMMAND, kAbsent)}, -100},  // Escape reaches only the dialog the toolkit knows as active
+      {Modeless, kCap, 10, nullptr, ClickGo, {{M, WM_COMMAND, 0}},
        {With(M, WM_COMMAND, kGo), With(D, WM_COMMAND, kGo)}, -100},
-      {"menu answers 1", Modeless, kCap, 10, nullptr, ClickGo, {{M, WM_COMMAND, 1}}, {With(M, WM_COMMAND, kGo)}, -100},
-      {"menu by keyboard", Modeless, kCap, 10, nullptr, OpenByKeys, {},
-       {With(M, WM_COMMAND, kOpen), With(D, WM_COMMAND, kOpen)}, -100},
-      {"owned", Owned, kCap, 10, nullptr, [] { PostMessageA(dialog, WM_APP, 0, 0); }, {{D, WM_APP, 1, EndWith}},
+      {Modeless, kCap, 10, nullptr, ClickGo, {{M, WM_COMMAND, 1}}, {With(M, WM_COMMAND, kGo)}, -100},
+      {Modeless, kCap, 10, nullptr, OpenByKeys, {}, {With(M, WM_COMMAND, kOpen), With(D, WM_COMMAND, kOpen)}, -100},
+      {Owned, kCap, 10, nullptr, [] { PostMessageA(dialog, WM_APP, 0, 0); }, {{D, WM_APP, 1, EndWith}},
        {Any(D, WM_INITDIALOG), With(O, WM_CANCELMODE, 0, kWParam | kLParam), Any(O, WM_CANCELMODE, kOptional),
         With(O, WM_ENABLE, FALSE), With(O, WM_ENTERIDLE, MSGF_DIALOGBOX, kWParam | kRepeated), Any(D, WM_APP),
         Any(D, WM_CLOSE), With(O, WM_ENABLE, TRUE), Any(D, WM_DESTROY)}, 42},
-      {"no idle messages", Owned, WS_POPUP | DS_NOIDLEMSG, 10, nullptr, End7, {}, {Any(O, WM_ENTERIDLE, kAbsent)}, 7},
-      {"modal escape", Owned, 0, IDCANCEL, rc, Escape, {{C, WM_COMMAND, 1, EndWith}},
-       {With(C, WM_COMMAND, IDCANCEL), Any(D, WM_CLOSE)}, 2},
-      {"destroyed directly", Owned, 0, 10, nullptr, [] { DestroyWindow(dialog); }, {},
+      {Owned, WS_POPUP | DS_NOIDLEMSG, 10, nullptr, End7, {}, {Any(O, WM_ENTERIDLE, kAbsent)}, 7},
+      {Owned, 0, IDCANCEL, rc, Escape, {{C, WM_COMMAND, 1, EndWith}}, {With(C, WM_COMMAND, IDCANCEL), Any(D, WM_CLOSE)},
+       2},
+      {Owned, 0, 10, nullptr, [] { DestroyWindow(dialog); }, {},
        {With(O, WM_ENABLE, FALSE), Any(D, WM_CLOSE, kAbsent), Any(D, WM_DESTROY)}, -100, 0, false},
-      {"ended again from close", Modal, 0, 10, nullptr, End7, {{D, WM_CLOSE, 0, EndAgain}},
-       {Any(D, WM_CLOSE), Any(D, WM_DESTROY)}, 7},
+      {Modal, 0, 10, nullptr, End7, {{D, WM_CLOSE, 0, EndAgain}}, {Any(D, WM_CLOSE), Any(D, WM_DESTROY)}, 7},
   };
+  // clang-format on
   const HWND owner = CreateRecordingOwner();
   platform::RememberSystemObjects(true);  // what the soak relies on: objects count until the system forgets them
   for (const Scenario& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(&c - cases);
     PrepareToolkit();
     const platform::ResourceCounts start = platform::LiveResourcesNow();
-    EnableWindow(owner, TRUE);
-    ASSERT_TRUE(BringToFront(owner));
-    SetWindowLongPtrA(owner, GWLP_USERDATA, 0x5107);  // the toolkit's slots are the dialog's, never its owner's
+    ASSERT_TRUE((EnableWindow(owner, TRUE), BringToFront(owner)));
     dialog = MakeDialog(frame, "scenario", 20, 20, 160, 90, c.style, c.mode == Owned ? owner : nullptr);
-    button = MakeControl(frame, ControlKind::PushButton, dialog, c.buttonId, "Press", 10, 10, 60, 20, 0, 0,
-                         c.buttonCallback);
+    button = MakeControl(frame, ControlKind::PushButton, dialog, c.buttonId, "", 4, 4, 60, 20, 0, 0, c.buttonCallback);
     const HMENU bar = MenuCreate(0), file = MenuCreate(1);
     for (const auto& [menu, text, item, popup] :
          {std::tuple{file, "&Open", UINT_PTR{kOpen}, 0u}, {bar, "&File", UINT_PTR(file), 1u}, {bar, "&Go", kGo, 0u}})
-      PushText(frame, text), MenuAddItem(frame, menu, item, 0, 0, popup ? nullptr : RecordingMenuCallback, popup);
+      PushText(frame, text), MenuAddItem(frame, menu, item, 0, 0, popup ? nullptr : Recording<M>, popup);
     ASSERT_TRUE(MenuAttach(dialog, bar) && MenuRedrawBar(dialog));
     const auto added = [&](platform::ResourceKind kind) { return platform::LiveResourcesNow()[kind] - start[kind]; };
     EXPECT_EQ(std::tuple(2, 2), std::tuple(added(platform::ResourceKind::Window), added(platform::ResourceKind::Menu)));
-    SetReactions(c.reactions);
-    ClearLog();
+    recordingReactions = c.reactions, recordedMessages.clear(), act = c.act;
     int32_t result = -100;
-    act = c.act;
     if (c.mode == Modeless) {  // activation is the toolkit's own business, for the dialog it tells
-      DialogShowModeless(dialog, RecordingDialogCallback, &result);
+      DialogShowModeless(dialog, Recording<D>, &result);
       ASSERT_TRUE(BringToFront(owner) && runtimeBlock.activeDialog == nullptr);
-      ClickAt(CentreOf(dialog));
-      ASSERT_TRUE(PumpUntil([] { return runtimeBlock.activeDialog == dialog; }));
+      ASSERT_TRUE((ClickAt(CentreOf(dialog)), PumpUntil([] { return runtimeBlock.activeDialog == dialog; })));
     }
     SetTimer(nullptr, 0, 80, ActOnce);
-    if (c.mode != Modeless) DialogShowModal(dialog, RecordingDialogCallback, &result);
+    if (c.mode != Modeless) DialogShowModal(dialog, Recording<D>, &result);
     const ExpectedMessage& last = c.expected.back();
     PumpUntil([&] { return !act && !(last.flags & kAbsent) && CountSeen(last.seer, last.message) > 0; },
               last.flags & kAbsent ? 400 : 3000);
-    PumpFor(50);
-    KillTimer(nullptr, menuGuard);
+    PumpUntil([] { return false; }, 50), KillTimer(nullptr, menuGuard);
 
-    EXPECT_SEQUENCE(c.expected);
-    for (const SeenMessage& seen : Log()) {
-      EXPECT_EQ(seen.seer == O ? owner : dialog, seen.window) << "callbacks receive the dialog";
-      const LPARAM fromButton = LOWORD(seen.wParam) == LOWORD(c.buttonId) ? reinterpret_cast<LPARAM>(button) : 0;
-      if (seen.message == WM_COMMAND) { EXPECT_EQ(fromButton, seen.lParam); }
-      if (seen.message == WM_ENTERIDLE) { EXPECT_EQ(reinterpret_cast<LPARAM>(dialog), seen.lParam); }
-      if (seen.message == WM_INITDIALOG) { EXPECT_EQ(reinterpret_cast<WPARAM>(dialog), seen.wParam); }
+    EXPECT_TRUE(SequenceMatches(c.expected));
+    // Callbacks receive the dialog; a command names its button (none from a menu), idle messages the dialog.
+    for (const SeenMessage& s : recordedMessages) {
+      const LPARAM fromButton = LOWORD(s.wParam) == LOWORD(c.buttonId) ? reinterpret_cast<LPARAM>(button) : 0;
+      const WPARAM w = s.message == WM_INITDIALOG ? WPARAM(dialog) : s.wParam;
+      const LPARAM l = s.message == WM_COMMAND ? fromButton : s.message == WM_ENTERIDLE ? LPARAM(dialog) : s.lParam;
+      EXPECT_EQ(std::tuple(s.seer == O ? owner : dialog, w, l), std::tuple(s.window, s.wParam, s.lParam)) << s.message;
     }
     const bool lives = c.mode == Modeless && c.result == -100, focusBack = c.mode == Owned && c.ownerEnabled;
-    // Alive, result, dialogs counted, owner enabled, the owner's slot, the owner's focus, activations the callback saw.
-    EXPECT_EQ(std::tuple(lives, c.result, lives ? 1 : c.live, c.ownerEnabled, 0x5107, focusBack, 0),
+    // Alive, result, dialogs counted, owner enabled, the owner's focus, activations the callback saw.
+    EXPECT_EQ(std::tuple(lives, c.result, lives ? 1 : c.live, c.ownerEnabled, focusBack, 0),
               std::tuple(IsWindow(dialog) != 0, result, runtimeBlock.liveDialogCount, IsWindowEnabled(owner) != 0,
-                         GetWindowLongPtrA(owner, GWLP_USERDATA), GetFocus() == owner && c.mode == Owned,
-                         CountSeen(D, WM_ACTIVATE)));
+                         GetFocus() == owner && c.mode == Owned, CountSeen(D, WM_ACTIVATE)));
     DestroyWindow(dialog);  // and with it the button, the bar and the pop-up
-    EXPECT_EQ(nullptr, runtimeBlock.activeDialog);
-    EXPECT_EQ(start, platform::LiveResourcesNow());
+    EXPECT_EQ(std::tuple(start, nullptr), std::tuple(platform::LiveResourcesNow(), runtimeBlock.activeDialog));
   }
 }
 
-TEST_F(DialogTest, CreatesHiddenCountedDialogsConsumingTheTitleAndKeepingTheLatestFont) {
-  const auto fontOf = [](HWND window) { return reinterpret_cast<void*>(SendMessageA(window, WM_GETFONT, 0, 0)); };
-  const HWND demo = MakeDialog(frame, "Demo listbox with Colomns", -1, -1, 398, 317, 0x00C80880);
+TEST_F(DialogTest, CreatesCountedDialogsConsumingTheTitleAndKeepingTheLatestFont) {
   const TempStringEntry kept = (TextPushBytes(frame, "kept", 4), TextPop(frame));
   TextPushBorrowed(frame, kept.handle);
   const HWND lent = DialogCreate(frame, nullptr, 10, 10, 100, 60, 0, 0);
   // An empty stack reads as an empty title.
   const HWND blank = DialogCreate(frame, nullptr, 10, 10, 100, 60, WS_POPUP | WS_CAPTION | WS_MAXIMIZE, 0);
-  for (const auto& [dialog, title] : {std::pair{demo, "Demo listbox with Colomns"}, {lent, "kept"}, {blank, " "}}) {
+  for (const auto& [dialog, title] : {std::pair{lent, "kept"}, {blank, " "}}) {
     char caption[64] = {};
-    // The caption, hidden, and neither a callback nor a result variable before it is shown.
-    EXPECT_EQ(std::tuple(std::string(title), FALSE, LONG_PTR{0}, LONG_PTR{0}),
-              std::tuple((GetWindowTextA(dialog, caption, 64), caption), IsWindowVisible(dialog),
-                         GetWindowLongPtrA(dialog, GWLP_USERDATA), GetWindowLongPtrA(dialog, DWLP_USER)));
+    EXPECT_EQ(title, std::string((GetWindowTextA(dialog, caption, 64), caption)));
   }
-  EXPECT_EQ(0x00C80000u, static_cast<uint32_t>(GetWindowLongA(demo, GWL_STYLE)) & 0x00C80000u);
   EXPECT_EQ("kept", std::string(TextView(kept.handle).bytes)) << "a borrowed title is not released";
   TextRelease(kept.handle);
   // Each dialog has a font of its own; the latest is kept for the controls to come.
-  EXPECT_EQ(std::tuple(3, fontOf(blank)), std::tuple(runtimeBlock.liveDialogCount, runtimeBlock.dialogFont));
+  const void* font = reinterpret_cast<void*>(SendMessageA(blank, WM_GETFONT, 0, 0));
+  EXPECT_EQ(std::tuple(2, font), std::tuple(runtimeBlock.liveDialogCount, runtimeBlock.dialogFont));
+  DialogShowModeless(lent, nullptr, nullptr), DialogShowModeless(blank, nullptr, nullptr);
+  EXPECT_EQ(std::pair(FALSE, TRUE), std::pair(IsZoomed(lent), IsZoomed(blank))) << "shown as their style asks";
   DestroyWindow(lent);  // a parent that is no window makes creation fail
   EXPECT_EQ(nullptr, MakeDialog(frame, "orphan", 10, 10, 100, 60, 0, lent));
-  EXPECT_EQ(std::tuple(2, nullptr), std::tuple(runtimeBlock.liveDialogCount, runtimeBlock.dialogFont));
-  DialogShowModeless(blank, nullptr, nullptr);
-  EXPECT_TRUE(IsZoomed(blank));
-  EXPECT_EQ(2, DialogPump()) << "the dialogs still counted";
+  EXPECT_EQ(std::tuple(1, nullptr), std::tuple(runtimeBlock.liveDialogCount, runtimeBlock.dialogFont));
+  EXPECT_EQ(1, DialogPump()) << "the dialogs still counted";
 }
 
 }  // namespace

@@ -31,16 +31,16 @@ TEST_F(GeometryTest, ConversionsSizesAndLocationsInTheRightDialogsUnits) {
   const int32_t values[] = {0, 1, 2, 3, 7, 50, 99, 100, 101, 398, 317, 1000, 4321, 5000000, -1, -2, -75, -317};
   for (HWND d : {dialog, owner, owned, MakeDialogWithFont("Tahoma", 11)})
     for (int32_t x : values)
-      for (int32_t y : {0, 13, x}) {
-        EXPECT_EQ(Pixels(d, x, y), Of(DialogUnitsToPixels(d, x, y))) << x << "," << y;
-        EXPECT_EQ(Units(d, x, y), Of(DialogPixelsToUnits(d, x, y))) << x << "," << y;
-      }
+      for (int32_t y : {0, 13, x})
+        EXPECT_EQ(std::pair(Pixels(d, x, y), Units(d, x, y)),
+                  std::pair(Of(DialogUnitsToPixels(d, x, y)), Of(DialogPixelsToUnits(d, x, y)))) << x << "," << y;
 
   SetWindowPos(owner, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   SetWindowPos(owned, nullptr, 140, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  MakeControl(frame, ControlKind::EditBox, dialog, 9, "", 30, 20, 80, 14);
+  const HWND edit = MakeControl(frame, ControlKind::EditBox, dialog, 9, "", 30, 20, 80, 14);
   const HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
   const Pair outer = Size(dialog), inOwner = Corner(owned, owner), client = Corner(dialog, dialog), zero{0, 0};
+  // clang-format off
   const std::pair<Pair, Pair> cases[] = {  // got, expected
       {Of(WindowGetSize(dialog, kDialogItself)), Units(dialog, outer.first, outer.second)},
       {Of(DialogGetClientSize(dialog)), {200, 120}},  // the template's size is the client area
@@ -52,7 +52,19 @@ TEST_F(GeometryTest, ConversionsSizesAndLocationsInTheRightDialogsUnits) {
       {Of(DialogPixelsToUnits(plain, 100, -100)), zero}, {Of(DialogUnitsToPixels(plain, 100, -100)), zero},
       {Of(DialogGetClientSize(plain)), zero},  // a window the system cannot map
   };
+  // clang-format on
   for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].second, cases[i].first) << "row " << i;
+
+  // Setting, in the units of the dialog named: a size never moves, a location never resizes; a dialog's location
+  // is on the screen, an owned one's too.
+  for (const auto& [unitsOf, id, target, in] : {std::tuple{dialog, kDialogItself, dialog, HWND{}},
+                                                {dialog, 9, edit, dialog}, {owned, kDialogItself, owned, HWND{}}}) {
+    const Pair corner = Corner(target, in);
+    WindowSetSize(unitsOf, id, 90, 45);
+    EXPECT_EQ(corner, Corner(target, in)) << id;
+    WindowSetLocation(unitsOf, id, 33, 21);
+    EXPECT_EQ(std::pair(Pixels(unitsOf, 33, 21), Pixels(unitsOf, 90, 45)), std::pair(Corner(target, in), Size(target)));
+  }
 }
 
 }  // namespace

@@ -26,28 +26,37 @@ std::string Dump(HMENU menu) {
 
 TEST_F(MenusTest, ItemsAreAddedDeletedAndChangedByPositionOrIdentifier) {
   const HMENU bar = MenuCreate(0), popup = MenuCreate(1);
+  // clang-format off
   const struct { HMENU menu; const char* text; UINT_PTR id; int32_t position; uint32_t flags, state; } adds[] = {
       {popup, "b", 2, 0, 0, MFS_CHECKED}, {popup, "d", 4, 0, 0, 0},  // 0 appends
       {popup, "a", 1, 1, 0, 0}, {popup, "c", 3, 3, 0, 0},           // positions count from 1
       {popup, "-", 9, 0, 0, MFS_GRAYED},                            // a separator keeps no identifier, state, callback
       {popup, "x", 7, 3, kById, 0},                                  // before the item with that identifier
       {bar, "top", 5, 0, 0, MFS_GRAYED}, {bar, "&File", UINT_PTR(popup), 0, kMenuItemOpensPopup, 0}};
+  // clang-format on
   for (const auto& a : adds)
     EXPECT_TRUE((PushText(frame, a.text), MenuAddItem(frame, a.menu, a.id, a.state, a.position, OnOpen, a.flags)));
   EXPECT_EQ("top/5/3* &File/0/0* [a/1/0* b/2/8* x/7/0* c/3/0* d/4/0* /0/0 ] ", Dump(bar));
   EXPECT_TRUE(MenuDeleteItem(popup, 0, 0) && MenuDeleteItem(bar, 4, kById));  // here positions count from 0
   EXPECT_FALSE(MenuDeleteItem(popup, 4, 0) || MenuDeleteItem(popup, 1, kById));
   // By identifier, an item is found inside the pop-up too.
+  // clang-format off
   for (const auto& [item, state, flags] : {std::tuple{0u, 8u, 0u}, {7u, 0xBu, kById}, {2u, 0u, kById}})
     MenuSetState(bar, item, state, flags);
+  // clang-format on
   EXPECT_EQ("top/5/8* &File/0/0* [b/2/0* x/7/B* c/3/0* /0/0 ] ", Dump(bar));
-  for (const auto& [item, flags, state] : {std::tuple{0u, 0u, 8u}, {7u, kById, 0xBu}, {9u, 0u, 0u}, {99u, kById, 0u}})
+  // clang-format off
+  for (const auto& [item, flags, state] : {std::tuple{0u, 0u, 8u}, {7u, kById, 0xBu}, {9u, 0u, 0u},
+                                           {99u, kById, 0u}})
     EXPECT_EQ(state, MenuGetState(bar, item, flags)) << item;
+  // clang-format on
 
   const std::string longText = 'L' + std::string(4998, 'w') + 'Z';
+  // clang-format off
   const struct { HMENU menu; uint32_t item, flags; std::string text; } texts[] = {
       {bar, 0, 0, "&Open"}, {bar, 7, kById, std::string(255, 'a')}, {popup, 2, 0, std::string(256, 'b')},
       {popup, 3, kById, longText}, {popup, 2, 0, ""}};  // the last reads what the one before wrote
+  // clang-format on
   for (const auto& t : texts) {
     if (!t.text.empty()) PushText(frame, t.text), MenuSetText(frame, t.menu, t.item, t.flags);
     MenuGetText(frame, t.menu, t.item, t.flags);
@@ -55,9 +64,7 @@ TEST_F(MenusTest, ItemsAreAddedDeletedAndChangedByPositionOrIdentifier) {
   }
   for (const uint32_t nothing : {3u, 9u}) {  // a separator, no such item: the null string
     bool wasNull = false;
-    MenuGetText(frame, popup, nothing, 0);
-    EXPECT_EQ("", PopText(frame, &wasNull));
-    EXPECT_TRUE(wasNull);
+    EXPECT_TRUE((MenuGetText(frame, popup, nothing, 0), PopText(frame, &wasNull)).empty() && wasNull) << nothing;
   }
   DestroyMenu(bar);
 }

@@ -4,12 +4,12 @@
 #include "platform/win32_api.h"
 
 TEST(MousePointer, EachShapeSetsItsSystemCursorAndAnswersThePreviousOne) {
-  const std::pair<uint32_t, const char*> cases[] = {  // shape, system cursor (nullptr: none at all)
-      {0, nullptr}, {1, IDC_ARROW}, {2, IDC_CROSS}, {3, IDC_IBEAM}, {4, IDC_ARROW}, {5, IDC_SIZEALL}, {6, IDC_SIZENESW},
-      {7, IDC_SIZENS}, {8, IDC_SIZENWSE}, {9, IDC_SIZEWE}, {10, IDC_UPARROW}, {11, IDC_WAIT}, {12, IDC_NO},
-      {13, IDC_APPSTARTING}, {14, nullptr}, {0xFFFFFFFF, nullptr}, {0x8000000B, nullptr}};
+  // The system cursor by shape number; the shapes beyond give none at all.
+  const char* const cursors[] = {nullptr, IDC_ARROW, IDC_CROSS, IDC_IBEAM, IDC_ARROW, IDC_SIZEALL, IDC_SIZENESW,
+                                 IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT, IDC_NO, IDC_APPSTARTING};
   const HCURSOR help = LoadCursorA(nullptr, IDC_HELP);  // a shape no number gives
-  for (const auto& [shape, cursor] : cases) {
+  for (uint32_t shape : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 13u, 14u, 0xFFFFFFFFu, 0x8000000Bu}) {
+    const char* const cursor = shape < std::size(cursors) ? cursors[shape] : nullptr;
     const HCURSOR previous = (SetCursor(help), MousePointerSet(shape));
     EXPECT_EQ(std::pair(help, cursor ? LoadCursorA(nullptr, cursor) : nullptr), std::pair(previous, GetCursor()));
   }

@@ -15,15 +15,13 @@
 void PrepareToolkit();
 // Pushes `title` as a temporary and creates the dialog from it.
 DialogHandle MakeDialog(ProcedureFrame& frame, const std::string& title, int32_t x = 10, int32_t y = 10,
-                        int32_t width = 200, int32_t height = 120, uint32_t style = 0, HWND parent = nullptr,
-                        uint32_t exStyle = 0);
+                        int32_t width = 200, int32_t height = 120, uint32_t style = 0, HWND parent = nullptr);
 HWND MakeControl(ProcedureFrame& frame, ControlKind kind, DialogHandle dialog, ControlId id, const std::string& text,
                  int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style = 0, uint32_t exStyle = 0,
                  DialogCallback callback = nullptr, const std::string& className = "");
 
 // Runs DialogPump until `done` holds or the time is up; true when it held.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
-inline void PumpFor(int ms) { PumpUntil([] { return false; }, ms); }
 void Drain();  // runs DialogPump while messages are queued
 
 // Real platform input. A chord's keys are held in order and released in reverse.
@@ -33,5 +31,5 @@ void ClickAt(POINT screen);
 POINT CentreOf(HWND window);
 bool BringToFront(HWND window);  // and waits until the system agrees
 
-// Every toolkit test starts from a prepared runtime and a clear log, and leaves no window behind.
+// Every toolkit test starts from a prepared runtime and leaves no window behind.
 struct ToolkitTest : ::testing::Test { void SetUp() override; void TearDown() override; ProcedureFrame frame; };
