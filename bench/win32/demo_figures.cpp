@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "tests/win32/process_runner.h"
-#include "tests/win32/window_reader.h"
-#include "tests/win32/x_input.h"
 
 namespace {
 

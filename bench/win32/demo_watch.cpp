@@ -4,7 +4,7 @@
 // uses it to take its picture after the last row is added.
 #include <cstdlib>
 
-#include "tests/win32/window_reader.h"
+#include "tests/win32/process_runner.h"
 
 int main(int argc, char** argv) {
   const int rows = argc > 1 ? std::atoi(argv[1]) : 20;

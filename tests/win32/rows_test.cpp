@@ -3,40 +3,23 @@
 #include <gtest/gtest.h>
 
 #include "app/program_globals.h"
-#include "tests/core/text_test_support.h"
-#include "tests/win32/list_view_support.h"
 
-TEST(Rows, PauseSlicesAreTwentyFifthsOfTheTimeRounded) {
-  const int32_t cases[][2] = {{500, 20}, {12, 0}, {13, 1}, {37, 1}, {38, 2}, {62, 2}, {63, 3}, {0, 0}, {-40, -2},
-                              {INT32_MAX, 85899346}, {INT32_MAX - 1, 85899346}, {INT32_MIN, -85899346},
-                              {INT32_MIN + 1, -85899346}};
-  for (const auto& [milliseconds, slices] : cases) EXPECT_EQ(slices, PauseSlices(milliseconds)) << milliseconds;
-}
-
-// Each slice takes one message step; once a Cancel is asked for, a pause ends after one slice.
-TEST(Rows, APauseTakesAMessageASliceAndEndsEarlyOnCancel) {
-  const int32_t cases[][3] = {{12, 0, 2}, {INT32_MIN, 0, 2}, {13, 0, 1}, {38, 0, 0}, {500, 1, 1}};  // ms, cancel, left
-  for (const auto& [milliseconds, cancel, left] : cases) {
-    programGlobals = {};
-    programGlobals.CancelRequested = cancel;
-    PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
-    PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+// A pause takes a twenty-fifth of its time, rounded, in slices of one message step each; once a Cancel is asked for
+// it ends after one. Of two waiting messages, `left` are still there after it.
+TEST(Rows, APauseTakesAMessageStepEachSliceAndEndsEarlyOnCancel) {
+  struct Case { int32_t milliseconds, slices, cancel, left; };
+  // clang-format off
+  const Case cases[] = {{500, 20, 1, 1}, {12, 0, 0, 2}, {13, 1, 0, 1}, {37, 1, 0, 1}, {38, 2, 0, 0}, {62, 2, 0, 0},
+      {63, 3, 0, 0}, {0, 0, 0, 2}, {-40, -2, 0, 2}, {INT32_MAX, 85899346, 1, 1}, {INT32_MAX - 1, 85899346, 1, 1},
+      {INT32_MIN, -85899346, 0, 2}, {INT32_MIN + 1, -85899346, 0, 2}};
+  // clang-format on
+  for (const auto& [milliseconds, slices, cancel, left] : cases) {
+    SCOPED_TRACE(milliseconds);
+    programGlobals = {}, programGlobals.CancelRequested = cancel;
+    for (int k = 0; k < 2; ++k) PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
     PauseMs(milliseconds);
-    MSG message;
     int waiting = 0;
-    while (PeekMessageA(&message, nullptr, WM_APP, WM_APP, PM_REMOVE)) ++waiting;
-    EXPECT_EQ(left, waiting) << milliseconds;
+    for (MSG message; PeekMessageA(&message, nullptr, WM_APP, WM_APP, PM_REMOVE);) ++waiting;
+    EXPECT_EQ(std::pair(slices, left), std::pair(PauseSlices(milliseconds), waiting));
   }
-}
-
-TEST(Rows, AddRowFillsTheSixCellsAndClearRowsEmptiesTheList) {
-  programGlobals = {};
-  programGlobals.MainList = CreateReportList(6);
-  DynString cells[6] = {MakeText("Item  1 - Testtekst1"), {}, MakeText("Testtekst3"), MakeText(""), MakeText("5"), {}};
-  AddRow(&cells[0], &cells[1], &cells[2], &cells[3], &cells[4], &cells[5]);
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(TextOf(cells[k]), CellText(programGlobals.MainList, 0, k)) << k;
-  ClearRows();
-  EXPECT_EQ(0, SendMessageA(programGlobals.MainList, LVM_GETITEMCOUNT, 0, 0));
-  for (DynString cell : cells) TextRelease(cell);
-  DestroyWindow(programGlobals.MainList);
 }

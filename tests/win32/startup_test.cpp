@@ -5,17 +5,15 @@
 #include "runtime/runtime_block.h"
 #include "runtime/startup.h"
 #include "tests/win32/process_runner.h"
-#include "tests/win32/x_input.h"
 
 namespace {
 
 std::string Probe(const char* tail) { return "\"" + BesideTestProgram("startup_probe.exe") + "\" " + tail; }
 
 uint32_t libraryGlobals[2];
-uint32_t seen[3];  // the reason, the globals' first word and the module main saw
+std::vector<uint32_t> seen;  // the reason, the globals' first word and whether the module was the one given
 int32_t LibraryMain(void*, void*, char*, int32_t) {
-  seen[0] = runtimeBlock.entryReason, seen[1] = libraryGlobals[0];
-  seen[2] = runtimeBlock.moduleInstance == GetModuleHandleA("kernel32");
+  seen = {runtimeBlock.entryReason, libraryGlobals[0], runtimeBlock.moduleInstance == GetModuleHandleA("kernel32")};
   libraryGlobals[0] = 42;
   return 0;
 }
@@ -44,8 +42,7 @@ TEST(Startup, TooManyTemporariesStopTheProgramWithAMessage) {
   CloseHandle(writeEnd);
   char output[256] = {};
   DWORD got = 0;
-  ReadFile(readEnd, output, sizeof output - 1, &got, nullptr);
-  CloseHandle(readEnd);
+  ReadFile(readEnd, output, sizeof output - 1, &got, nullptr), CloseHandle(readEnd);
   EXPECT_EQ(std::string(kMessage) + "\r\n", output);
   int64_t code = 0;
   EXPECT_EQ(kMessage, AnswerBoxWhile("Orlavex", "Return", [&] { code = RunAndWait(Probe("overflow"), -1, nullptr); }));
@@ -61,7 +58,7 @@ TEST(Startup, LibraryEntryRunsMainOnEveryNotification) {
   const uint32_t cases[][2] = {{DLL_PROCESS_ATTACH, 0}, {DLL_THREAD_ATTACH, 42}, {DLL_PROCESS_DETACH, 42}};
   for (const auto& [reason, globalsWord] : cases) {
     EXPECT_EQ(1u, LibraryEntry(image, GetModuleHandleA("kernel32"), reason, nullptr)) << "the attach succeeded";
-    EXPECT_EQ((std::vector<uint32_t>{reason, globalsWord, 1}), std::vector<uint32_t>(seen, seen + 3));
+    EXPECT_EQ((std::vector<uint32_t>{reason, globalsWord, 1}), seen);
   }
   runtimeBlock = saved;
 }
