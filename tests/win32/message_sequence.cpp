@@ -14,8 +14,7 @@ int32_t Record(Seer seer, HWND window, uint32_t message, WPARAM wParam, LPARAM l
 }
 
 int CountSeen(Seer seer, uint32_t message) {
-  return int(std::count_if(recordedMessages.begin(), recordedMessages.end(),
-                           [&](const SeenMessage& seen) { return seen.seer == seer && seen.message == message; }));
+  return int(std::ranges::count_if(recordedMessages, [&](auto& s) { return s.seer == seer && s.message == message; }));
 }
 
 static LRESULT CALLBACK RecordingOwnerProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -33,8 +32,7 @@ HWND CreateRecordingOwner() {
 bool SequenceMatches(const std::vector<ExpectedMessage>& expected) {
   std::vector<SeenMessage> seen;  // only the messages the table names
   for (const SeenMessage& m : recordedMessages)
-    if (std::any_of(expected.begin(), expected.end(), [&](auto& e) { return e.message == m.message; }))
-      seen.push_back(m);
+    if (std::ranges::any_of(expected, [&](auto& e) { return e.message == m.message; })) seen.push_back(m);
   size_t a = 0;
   const auto matches = [&](const ExpectedMessage& e) {
     return a < seen.size() && e.seer == seen[a].seer && e.message == seen[a].message &&

@@ -21,8 +21,7 @@ struct Reaction { Seer seer; uint32_t message; int32_t answer; void (*action)(co
 extern std::vector<SeenMessage> recordedMessages;
 extern std::vector<Reaction> recordingReactions;  // the first that fits answers; 0 when none does
 int32_t Record(Seer seer, HWND window, uint32_t message, WPARAM wParam, LPARAM lParam);
-template <Seer seer>
-int32_t Recording(DialogHandle d, uint32_t m, WPARAM w, LPARAM l) { return Record(seer, d, m, w, l); }
+template <Seer s> int32_t Recording(DialogHandle d, uint32_t m, WPARAM w, LPARAM l) { return Record(s, d, m, w, l); }
 int CountSeen(Seer seer, uint32_t message);
 // A visible top-level window that logs as Seer::Owner, then does what the default procedure does.
 HWND CreateRecordingOwner();
