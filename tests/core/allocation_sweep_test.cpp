@@ -6,6 +6,7 @@
 
 #include "app/demo_literals.h"
 #include "app/row_texts.h"
+#include "platform/allocation_control.h"
 #include "runtime/array_block.h"
 #include "runtime/memory_block.h"
 #include "tests/core/resource_test_support.h"
@@ -70,14 +71,13 @@ static void Sweep(const SweepCase& c) {
 
 const std::string kX600(600, 'x'), kZ19(19, '0');
 const std::string kCells = " - Testtekst1,Testtekst2,Testtekst3,Testtekst4,Testtekst5";
-constexpr auto kZeroInside = MakeLiteralPool("a\0b");
 
 #define OP(refused, result, setup, ...) {#__VA_ARGS__, [](SweepRun& r) { \
     auto& f = r.frame; DynString& v = r.slots[0]; (void)f, (void)v; setup; r.Start(); __VA_ARGS__; }, refused, result}
 // clang-format off
 const SweepCase kCases[] = {
   OP("", "0 @|0>", , TextPushLiteral(f, DemoLiteral(kEmptyText))),
-  OP("@|8007>", "1 a\0b|0>"s, , TextPushLiteral(f, kZeroInside.Entry(0))),
+  OP("@|8007>", "1 a\0b|0>"s, , TextPushLiteral(f, MakeLiteralPool("a\0b").Entry(0))),
   OP("@|@|0>=2", "1 @|abc|0>=3", , r.value = TextPushBytes(f, "abc", 3) + 2 * TextPushBytes(f, nullptr, 0)),
   OP("\r\n|@|0>=2", "2 \r\n|ab\0cd|0>=3"s, , r.value = TextPushFixed(f, "ab\0cd", 5) + 2 * TextPushLineBreak(f)),
   OP("@|@|0>=2", "1 @|a|0>=3", , r.value = TextPushZeroTerminated(f, "a\0b") + 2 * TextPushZeroTerminated(f, nullptr)),
@@ -93,10 +93,8 @@ const SweepCase kCases[] = {
      r.value = TextFromBinaryExtended(f, 1.0L) + TextFromBinarySingle(f, 1.5L) + TextFromBinaryDouble(f, 1.5L)),
   OP("\xFA\0\0\0\0\0\0\0|@|0>=1"s, "2 \xFA\0\0\0\0\0\0\0|\x3A\x30\0\0\0\0\0\0|0>=2"s, ,  // 12346 = 0x303A
      r.value = TextFromBinaryScaled10000(f, 1.23456L) + TextFromBinaryScaled100(f, 2.5L)),
-  OP("@|8007>", "1 Item  1|0>", PushText(f, "Item "); PushText(f, " 1"), TextConcat(f)),
   OP("@|8007>", "1 text|0>", TextPushEmpty(f); PushText(f, "text"), TextConcat(f)),  // a copy, not the operand
   OP("@|8007>", "1 text|0>", PushText(f, "text"); TextPushEmpty(f), TextConcat(f)),
-  OP("", "0 @|0>", TextPushEmpty(f); TextPushEmpty(f), TextConcat(f)),
   OP("@|8007>,ab,cd", "1 abcd|0>,ab,cd", Borrow(r, "ab"); Borrow(r, "cd"), TextConcat(f)),
   OP("", "0 0>new", v = MakeText("old"); PushText(f, "new"), TextAssign(f, &v)),
   OP("", "0 0>", v = MakeText("old"); TextPushEmpty(f), TextAssignNew(f, &v)),
@@ -112,7 +110,6 @@ const SweepCase kCases[] = {
   OP("abc|8007>,abc", "1 b|0>,abc", Borrow(r, "abc"), TextMid(f, 2, 1)), OP("@|8007>", "1    |0>", , TextSpaces(f, 3)),
   OP("@|8007>", "1 zzzz|0>", , TextRepeatChar(f, 4, 'z')), OP("", "0 @|0>", , TextRepeatChar(f, 0, 'z')),
   OP("@|8007>", "1 ababab|0>", PushText(f, "ab"), TextRepeat(f, 3)),
-  OP("", "0 @|0>", PushText(f, "ab"), TextRepeat(f, 0)), OP("", "0 @|0>", TextPushEmpty(f), TextRepeat(f, 9)),
   OP("@|8007>", "1 xxx|0>", PushText(f, "xy"), TextRepeatFirst(f, 3)),
   OP("@|8007>", "1 \0\0\0|0>"s, TextPushEmpty(f), TextRepeatFirst(f, 3)),  // the first byte of an empty text is 0
   // Totals beyond the 32-bit length word fail like refused storage, without asking for it.
@@ -130,7 +127,6 @@ const SweepCase kCases[] = {
   OP("@|8007>,#.##", "1 10.00|0>,#.##", Borrow(r, "#.##"), NumberFormatMask(f, 9.999L)),
   OP("@|8007>", "1 5|0>", TextPushEmpty(f), NumberFormatMask(f, 5)),
   // Results beyond the formatter's 512-byte work area are whole.
-  OP("@|8007>", "1 " + kX600 + " 5|0>", PushText(f, kX600 + "##"), NumberFormatMask(f, 5)),
   OP("@|8007>", "1 " + kX600 + "  5" + kX600 + "|0>", PushText(f, kX600 + "###" + kX600), NumberFormatMask(f, 5)),
   OP("@|8007>", "1 " + std::string(510, '*') + "5.00|0>", PushText(f, "**" + std::string(509, '#') + ".##"),
      NumberFormatMask(f, 5)),
@@ -140,7 +136,6 @@ const SweepCase kCases[] = {
   OP("8007>", "1 0>", , const ArrayBounds bounds[] = {{1, 10}, {0, 4}};
      ArrayDimension(f, r.array, nullptr, 0, kArrayFirstStringType, sizeof(DynString), bounds)),
   OP("8007>Item  7" + kCells, "11 0>Item  7" + kCells + ",TestTekst6", , BuildRowCells(f, 7, r.slots)),
-  OP("8007>Item 20" + kCells, "11 0>Item 20" + kCells + ",TestTekst6", , BuildRowCells(f, 20, r.slots)),
   OP(" 0|8007>", "3 Number of elements in the listview:  0|0>", , PushCountMessage(f, 0)),
 };
 // clang-format on

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/demo_literals.h"
 #include "runtime/runtime_block.h"
 #include "tests/core/text_test_support.h"
 #include "text/literal_pool.h"
@@ -11,7 +12,8 @@
 using namespace std::string_literals;
 
 // The empty text has no storage and reads as a zero byte with a zero length word; others
-// carry their length before and a zero after the bytes, zero bytes being part of the text.
+// carry their length before and a zero after the bytes, zero bytes being part of the text. Literals: a 16-bit
+// little-endian length, then the bytes, with no gap.
 TEST(TextCore, StorageAndLiteralsCarryTheirLengthBeforeTheBytes) {
   const TextAllocation empty = TextAlloc(0), huge = TextAlloc(0xFFFFFFFFu), made = TextAlloc(5);
   const TextSpan view = TextView(DynString{nullptr});
@@ -22,12 +24,26 @@ TEST(TextCore, StorageAndLiteralsCarryTheirLengthBeforeTheBytes) {
   std::memcpy(made.bytes, "ab\0cd", 5);
   EXPECT_TRUE(TextHandleLength(made.handle) == 5 && made.handle[5] == 0 && TextOf(made.handle) == "ab\0cd"s);
   TextRelease(made.handle), TextRelease(nullptr);
-  // Literals: a 16-bit little-endian length, then the bytes, with no gap (the demo's own: the sweep and the demo).
-  static constexpr char kLong[300] = {'x'};
-  constexpr auto pool = MakeLiteralPool(kLong, "z");
-  EXPECT_TRUE(LiteralLength(pool.Entry(0)) == 299 && pool.bytes[1] == 1 && LiteralBytes(pool.Entry(0))[0] == 'x');
-  EXPECT_TRUE(pool.Entry(1) == pool.bytes.data() + 301 && LiteralLength(pool.Entry(1)) == 1 && pool.size() == 304);
-  EXPECT_EQ('z', LiteralBytes(pool.Entry(1))[0]);
+  static constexpr char kLong[300] = {'x'};  // a length word's high byte
+  EXPECT_EQ(299, LiteralLength(MakeLiteralPool(kLong).Entry(0)));
+  // The program's own literals, in order, and nothing after them.
+  // clang-format off
+  const std::string_view texts[] = {
+      "SysListView32", "SysAnimate32", "Demo listbox with Colomns",
+      "Cancel", "", "Item",
+      "Kolom 2", "Kolom 3", "Centreer",
+      "Links", "Rechts", "Item ",
+      "##", " - Testtekst1", "Testtekst2",
+      "Testtekst3", "Testtekst4", "Testtekst5",
+      "TestTekst6", "Number of elements in the listview: "};
+  // clang-format on
+  size_t size = 0;
+  for (size_t i = 0; i < std::size(texts); ++i) {
+    const LiteralEntry* entry = DemoLiteral(static_cast<DemoLiteralId>(i));
+    EXPECT_EQ(texts[i], std::string_view(LiteralBytes(entry), LiteralLength(entry))) << i;
+    size += 2 + texts[i].size();
+  }
+  EXPECT_EQ(size, kDemoLiterals.size());
 }
 
 // Entries take four bytes each below the frame, the n-th pushed in the n-th slot; popping a

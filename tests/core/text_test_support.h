@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 
-#include "platform/allocation_control.h"
 #include "runtime/procedure_frame.h"
 #include "text/text_core.h"
 
@@ -36,8 +35,3 @@ inline std::string Drain(ProcedureFrame& frame) {
   char error[12];
   return state + (std::snprintf(error, sizeof error, "%X", static_cast<unsigned>(frame.errorWord)), error);
 }
-
-struct StringAllocations {  // string allocations made since the counter was created
-  uint64_t start = platform::AllocationCountsNow().strings;
-  uint64_t Made() const { return platform::AllocationCountsNow().strings - start; }
-};
