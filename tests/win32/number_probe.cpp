@@ -44,10 +44,14 @@ int32_t CountWrongTexts() {
 int32_t ProbeMain(void*, void*, char* commandTail, int32_t) {
   const uint16_t controlWord = FpuControlWord();
   if (std::strncmp(commandTail, "control", 7) == 0) return controlWord;
-  if (std::strncmp(commandTail, "texts", 5) == 0) return CountWrongTexts() | (FpuControlWord() == controlWord ? 0 : 0x100);
+  if (std::strncmp(commandTail, "texts", 5) == 0) {
+    return CountWrongTexts() | (FpuControlWord() == controlWord ? 0 : 0x100);
+  }
   return -1;
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { ProgramStart({ProbeMain, nullptr, 0, nullptr, 0, kProgramBuild, nullptr}); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ProgramStart({ProbeMain, nullptr, 0, nullptr, 0, kProgramBuild, nullptr});
+}
