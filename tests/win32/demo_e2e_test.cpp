@@ -24,13 +24,19 @@ struct Demo {
   ~Demo() { TerminateProcess(process.hProcess, 1); WaitForExit(process, 5000); }  // a failed run leaves no box
 };
 
-// A hostile user's input: moves, wheel, clicks and double clicks in the list and on the empty area, header clicks
-// and keys. Never Escape, Enter, Cancel or the close box; a click in the list takes back the focus Tab gives to
-// Cancel before Space could press it.
+// A hostile user's input: moves, wheel, clicks and double clicks in the list and on the empty area, header clicks,
+// divider and caption drags, and keys. Never Escape, Enter, Cancel or the close box; a click in the list takes back
+// the focus Tab gives to Cancel before Space could press it.
 std::string Flood(const Demo& demo) {
   const RECT list = RectOf(demo.list), cancel = RectOf(demo.cancel), header = RectOf(ListView_GetHeader(demo.list));
   const int left = list.left + 40, top = header.bottom + 40, width = list.right - list.left - 80;
   const int height = list.bottom - top - 40;
+  const RECT dialog = RectOf(demo.dialog);
+  const int headerY = (header.top + header.bottom) / 2, captionX = (2 * dialog.left + dialog.right) / 3;
+  const int captionY = dialog.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  const auto dragAndBack = [](int x, int y) {  // the divider or the dialog ends where it began
+    return At(x, y) + " mousedown 1" + At(x + 12, y) + " mouseup 1 mousedown 1" + At(x, y) + " mouseup 1";
+  };
   const auto click = [](const char* button) { return std::string(" click --delay 1 ") + button; };  // else 100 ms
   const std::string doubleClick = " click --repeat 2 --delay 30 1";
   std::string script;
@@ -39,7 +45,10 @@ std::string Flood(const Demo& demo) {
     for (int step = 0; step < 8; ++step) script += inList(step);
     script += inList(9) + click("5") + click("5") + click("4") + click("4") + doubleClick;
     script += At(left, (cancel.top + cancel.bottom) / 2) + click("1") + doubleClick + click("5") + click("4");
-    script += At(header.left + 30 + (r % 3) * 20, (header.top + header.bottom) / 2) + click("1");
+    script += At(header.left + 30 + (r % 3) * 20, headerY) + click("1");
+    int divider = header.left;
+    for (int k = 0; k <= r % 5; ++k) divider += ListView_GetColumnWidth(demo.list, k);
+    script += dragAndBack(divider, headerY) + dragAndBack(captionX, captionY);
     script += inList(10) + click("1") + " key --delay 2 Up Down Left Right Prior Next Home End q 1 w 2 e 3 space";
     script += " ctrl+a key --delay 2 Tab shift+Tab sleep 0.05";
   }
