@@ -23,13 +23,38 @@ void RefuseNextAllocations(uint32_t count);
 void RefuseAllocationAfter(uint32_t granted);
 
 namespace detail {
+// The allocators ask on every call, so the state sits where the calls inline.
+struct AllocationControl {
+  AllocationCounts counts;
+  uint32_t pendingRefusals;
+  // Allocations still to be granted before the one refusal RefuseAllocationAfter
+  // asked for; unarmed when no such refusal is pending.
+  bool refusalAfterGrantsArmed;
+  uint32_t grantsBeforeRefusal;
+};
+inline AllocationControl allocationControl{};
+
 // Called by the allocators: true when this allocation must be refused.
-bool TakeRefusal();
-void CountString();
-void CountBlock();
-void CountRefused();
-void CountStringFreed();
-void CountBlockFreed();
+inline bool TakeRefusal() {
+  AllocationControl& control = allocationControl;
+  if (control.pendingRefusals == 0 && !control.refusalAfterGrantsArmed) [[likely]]
+    return false;
+  if (control.refusalAfterGrantsArmed) {
+    if (control.grantsBeforeRefusal > 0) {
+      --control.grantsBeforeRefusal;
+      return false;
+    }
+    control.refusalAfterGrantsArmed = false;
+    return true;
+  }
+  --control.pendingRefusals;
+  return true;
+}
+inline void CountString() { ++allocationControl.counts.strings; }
+inline void CountBlock() { ++allocationControl.counts.blocks; }
+inline void CountRefused() { ++allocationControl.counts.refused; }
+inline void CountStringFreed() { ++allocationControl.counts.stringsFreed; }
+inline void CountBlockFreed() { ++allocationControl.counts.blocksFreed; }
 }  // namespace detail
 
 }  // namespace platform
