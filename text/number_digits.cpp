@@ -22,12 +22,11 @@ constexpr uint64_t kHalfUnitAt[kScaledDigits] = {
 };
 constexpr uint16_t kInfinityTop = 0x8000;
 
-long double PowerOfTen(uint32_t magnitude) {
-  long double power = PowersOfTenTable.small[magnitude & 7];
-  magnitude >>= 3;
-  for (int i = 0; magnitude != 0; ++i, magnitude >>= 1)
-    if (magnitude & 1) power *= PowersOfTenTable.large[i];
-  return power;
+// The digit generator's scaling: the same value as ScaleByPowerOfTen.
+long double ScaleForDigits(long double x, int32_t m) {
+  const uint32_t size = static_cast<uint32_t>(m < 0 ? -m : m);
+  if (size >= kAssembledPowers) return ScaleByPowerOfTen(x, static_cast<int16_t>(m));
+  return m < 0 ? x / AssembledPowersTable.power[size] : x * AssembledPowersTable.power[size];
 }
 
 void FillDigits(char* digits, uint32_t n, char digit) {
@@ -39,9 +38,9 @@ void FillDigits(char* digits, uint32_t n, char digit) {
 // whose integer bit is clear denotes significand x 2^(exponent - 16446) all the
 // same, and is read as that value (or as zero when it lies below the normal range,
 // like the denormals).
-bool NormalMagnitude(long double value, ExtendedParts parts, long double& magnitude, int32_t& binaryExponent) {
+bool NormalMagnitude(const long double& value, ExtendedParts parts, long double& magnitude, int32_t& binaryExponent) {
   if (parts.significand >> 63) {
-    magnitude = std::fabs(value);
+    magnitude = MagnitudeInMemory(value);
     binaryExponent = parts.exponent - kExtendedExponentBias;
     return true;
   }
@@ -56,6 +55,15 @@ bool NormalMagnitude(long double value, ExtendedParts parts, long double& magnit
   return true;
 }
 
+// A tenth of the integer rounded to nearest, ties to even: the value dividing it
+// by 10 in the extended form and rounding gives, since the quotient stays below
+// 2^61, where that form still resolves eighths, so no tenth but a half reaches .5.
+int64_t TenthToNearestEven(int64_t integer) {
+  const int64_t quotient = integer / 10;
+  const int64_t remainder = integer % 10;
+  return quotient + ((remainder > 5 || (remainder == 5 && (quotient & 1) != 0)) ? 1 : 0);
+}
+
 // The magnitude scaled to an integer of 18 digits, 10^17 <= result < 10^18, and the
 // power of ten k of its first digit.
 int64_t ScaledSignificand(long double magnitude, int32_t binaryExponent, int32_t& k) {
@@ -65,9 +73,9 @@ int64_t ScaledSignificand(long double magnitude, int32_t binaryExponent, int32_t
     // Rounding straight to a 64-bit integer gives the same integral value as
     // rounding in the floating-point form first: the scaled value stays far below
     // 2^63.
-    integer = RoundToInt64(ScaleByPowerOfTen(magnitude, static_cast<int16_t>(17 - k)));
+    integer = RoundToInt64(ScaleForDigits(magnitude, 17 - k));
     if (integer >= kEighteenDigits) {
-      integer = RoundToInt64(static_cast<long double>(integer) / 10);
+      integer = TenthToNearestEven(integer);
       ++k;
     }
     // The estimate of k can be one too high for the smallest values; scaling again
@@ -78,8 +86,8 @@ int64_t ScaledSignificand(long double magnitude, int32_t binaryExponent, int32_t
   return integer;
 }
 
-// Two digits at a time from a table, the 18 digits in two independent halves of
-// nine: the same digits as dividing by 10 over and over, in a fraction of the time.
+// Two digits at a time from a table: the same digits as dividing by 10 over and
+// over, in a fraction of the time.
 constexpr char kDigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -89,7 +97,8 @@ void WritePair(char* out, uint32_t pair) { std::memcpy(out, kDigitPairs + 2 * pa
 
 // value / 10^8 as a fixed-point number with 57 fraction bits; each step takes the
 // integer part and multiplies the fraction by 100 for the next pair. Rounding the
-// factor up keeps every step exact for values below 10^9.
+// factor up keeps every step exact for values below 10^9. The steps are short, so
+// the digits are ready soon after the value is.
 void WriteNineDigits(char* out, uint32_t value) {
   constexpr int kFractionBits = 57;
   constexpr uint64_t kFraction = (uint64_t{1} << kFractionBits) - 1;
@@ -117,50 +126,77 @@ long double ScaleByPowerOfTen(long double x, int16_t k) {
     remaining += kFirstExtendedDecade;
   }
   if (remaining == 0) return x;
-  if (remaining > 0) return x * PowerOfTen(static_cast<uint32_t>(remaining));
-  return x / PowerOfTen(static_cast<uint32_t>(-remaining));
+  if (remaining > 0) return x * AssemblePowerOfTen(static_cast<uint32_t>(remaining));
+  return x / AssemblePowerOfTen(static_cast<uint32_t>(-remaining));
 }
 
-DigitResult DecimalDigits(long double value, uint32_t n, char* digits) {
-  n = n < 1 ? 1 : (n > kMaxDecimalDigits ? kMaxDecimalDigits : n);
+ScaledDigits ScaleToDigits(const long double& value, uint32_t n) {
   const ExtendedParts parts = DecodeExtended(value);
-  DigitResult result{1, parts.negative};
+  ScaledDigits scaled{0, 1, parts.negative, false};
   if (parts.exponent == kExtendedExponentSpecial) {
     if ((parts.significand >> 48) == kInfinityTop) {
-      FillDigits(digits, n, '9');
-      result.exponent = 999;
-    } else {
-      FillDigits(digits, n, '0');
+      scaled.exponent = 999;
+      scaled.infinite = true;
     }
-    return result;
+    return scaled;
   }
   long double magnitude;
   int32_t binaryExponent;
-  if (parts.exponent == 0 || !NormalMagnitude(value, parts, magnitude, binaryExponent)) {
-    FillDigits(digits, n, '0');
-    return result;
-  }
+  if (parts.exponent == 0 || !NormalMagnitude(value, parts, magnitude, binaryExponent)) return scaled;
 
   const ExtendedPrecisionScope precision;
   int32_t k;
-  uint64_t integer = static_cast<uint64_t>(ScaledSignificand(magnitude, binaryExponent, k));
+  const auto integer = static_cast<uint64_t>(ScaledSignificand(magnitude, binaryExponent, k));
 
+  scaled.integer = integer;
+  scaled.exponent = k + 1;
+  RoundScaledDigits(scaled, n);
+  return scaled;
+}
+
+void RoundScaledDigits(ScaledDigits& scaled, uint32_t n) {
   // Rounding half up at the n-th digit is adding half a unit of that place to the
   // integer: the same digits as rounding the digit string with a carry running
   // left, without a branch on every digit. The 19th and 20th digits are padding
   // '0's, so 18 digits and more are not rounded.
-  if (n < kScaledDigits) {
-    integer += kHalfUnitAt[n];
-    if (integer >= static_cast<uint64_t>(kEighteenDigits)) {
-      integer = kSeventeenDigits;
-      ++k;
-    }
+  if (n >= kScaledDigits || scaled.integer == 0) return;
+  scaled.integer += kHalfUnitAt[n];
+  if (scaled.integer >= static_cast<uint64_t>(kEighteenDigits)) {
+    scaled.integer = kSeventeenDigits;
+    ++scaled.exponent;
   }
-  WriteNineDigits(digits, static_cast<uint32_t>(integer / kNineDigits));
-  WriteNineDigits(digits + 9, static_cast<uint32_t>(integer % kNineDigits));
+}
+
+void WriteEighteenDigits(char* out, uint64_t integer) {
+  WriteNineDigits(out, static_cast<uint32_t>(integer / kNineDigits));
+  WriteNineDigits(out + 9, static_cast<uint32_t>(integer % kNineDigits));
+}
+
+void WriteLeadingDigits(char* out, uint64_t integer, uint64_t count) {
+  WriteNineDigits(out, static_cast<uint32_t>(integer / kNineDigits));
+  if (count > 9) WriteNineDigits(out + 9, static_cast<uint32_t>(integer % kNineDigits));
+}
+
+void WriteWholeDigits(char* out, uint64_t value, uint32_t length) {
+  char* at = out + length;
+  for (; at - out >= 2; value /= 100) {
+    at -= 2;
+    WritePair(at, static_cast<uint32_t>(value % 100));
+  }
+  if (at != out) *out = static_cast<char>('0' + value % 10);
+}
+
+DigitResult DecimalDigits(long double value, uint32_t n, char* digits) {
+  n = n < 1 ? 1 : (n > kMaxDecimalDigits ? kMaxDecimalDigits : n);
+  const ScaledDigits scaled = ScaleToDigits(value, n);
+  const DigitResult result{scaled.exponent, scaled.negative};
+  if (scaled.integer == 0) {
+    FillDigits(digits, n, scaled.infinite ? '9' : '0');
+    return result;
+  }
+  WriteEighteenDigits(digits, scaled.integer);
   digits[kScaledDigits] = '0';
   digits[kScaledDigits + 1] = '0';
   digits[n] = 0;
-  result.exponent = k + 1;
   return result;
 }

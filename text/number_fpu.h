@@ -40,6 +40,19 @@ inline int64_t RoundToInt64(long double x) {
 #endif
 }
 
+// The magnitude of a value as it lies in memory, loaded by the x87 unit itself. A
+// value whose bits were just read as integers could otherwise be put together again
+// from them by integer stores, and the unit's wider load would wait for them.
+inline long double MagnitudeInMemory(const long double& value) {
+#if DEMO_X87
+  long double magnitude;
+  __asm__("fldt %1\n\tfabs" : "=t"(magnitude) : "m"(value));
+  return magnitude;
+#else
+  return std::fabs(value);
+#endif
+}
+
 // Within its scope the x87 unit computes with the 64-bit significand and rounds
 // to nearest. A process may start with a shorter precision (the system's default
 // for 32-bit programs is 53 bits); the digits must not depend on that.

@@ -1,65 +1,122 @@
 #include "text/number_text.h"
 
+#include <cstring>
+
 #include "text/number_digits.h"
+#include "text/number_fpu.h"
 
 namespace {
 
 constexpr uint32_t kMostTextDigits = 18;
+constexpr uint32_t kScaledDigits = 18;
+constexpr uint32_t kLowestUnitsBit = 63;  // the significand's bit that counts units when the exponent is 0
+constexpr uint64_t kPowerOfTen[kMostTextDigits + 1] = {
+    1u, 10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u, 1000000000u, 10000000000u,
+    100000000000u, 1000000000000u, 10000000000000u, 100000000000000u, 1000000000000000u, 10000000000000000u,
+    100000000000000000u, 1000000000000000000u,
+};
 
-char* WriteDecimal(char* out, uint32_t value) {
-  char reversed[10];
-  int count = 0;
-  do {
-    reversed[count++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  while (count > 0) *out++ = reversed[--count];
-  return out;
+// An exponent of one to four digits.
+char* WriteExponentDigits(char* out, uint32_t value) {
+  uint32_t length = 1;
+  while (length < 4 && value >= kPowerOfTen[length]) ++length;
+  WriteWholeDigits(out, value, length);
+  return out + length;
 }
 
-char* WriteExponentForm(char* out, const char* digits, int32_t p, int32_t exponent) {
-  *out++ = digits[0];
-  if (p > 1) {
-    *out++ = '.';
-    for (int32_t i = 1; i < p; ++i) *out++ = digits[i];
+// Moves `count` bytes one place to the left, over the byte before them.
+void MoveLeftByOne(char* to, int32_t count) {
+  for (int32_t i = 0; i < count; ++i) to[i] = to[i + 1];
+}
+
+uint32_t Length(const char* text, const char* end) { return static_cast<uint32_t>(end - text); }
+
+// A whole number of at most n digits reads as itself: no scaling, no rounding. Its
+// bits tell: no set bit of the significand below the units place.
+bool IsSmallWholeNumber(const ExtendedParts& parts, uint32_t n, uint64_t& magnitude) {
+  if (parts.significand == 0) {
+    magnitude = 0;
+    return parts.exponent == 0;
   }
-  *out++ = 'E';
-  *out++ = exponent < 0 ? '-' : '+';
-  return WriteDecimal(out, static_cast<uint32_t>(exponent < 0 ? -exponent : exponent));
+  const uint32_t units = static_cast<uint32_t>(parts.exponent) - kExtendedExponentBias;  // wraps below 1
+  if (units > kLowestUnitsBit || (parts.significand >> 63) == 0) return false;
+  const uint32_t fractionBits = kLowestUnitsBit - units;
+  if (fractionBits != 0 && (parts.significand << (64 - fractionBits)) != 0) return false;
+  magnitude = parts.significand >> fractionBits;
+  return magnitude < kPowerOfTen[n];
 }
 
 }  // namespace
 
-uint32_t NumberTextCore(long double value, uint32_t n, char* buffer) {
+uint32_t NumberTextWithSlack(long double value, uint32_t n, char* text) {
+  char* out = text;
   if (n == 0 || n > kMostTextDigits) n = kMostTextDigits;
-  char digits[kDecimalDigitsBufferSize];
-  const DigitResult decimal = DecimalDigits(value, n, digits);
-
-  char* out = buffer;
-  *out++ = decimal.negative ? '-' : ' ';
+  const ExtendedParts parts = DecodeExtended(value);
+  *out++ = parts.negative ? '-' : ' ';
+  uint64_t whole;
+  if (IsSmallWholeNumber(parts, n, whole)) {
+    uint32_t length = 1;
+    while (length < kMostTextDigits && whole >= kPowerOfTen[length]) ++length;
+    WriteWholeDigits(out, whole, length);
+    return Length(text, out + length);
+  }
+  const ScaledDigits scaled = ScaleToDigits(value, n);
+  if (scaled.integer == 0 && !scaled.infinite) {
+    *out++ = '0';
+    return Length(text, out);
+  }
+  // The digits go one place to the right of where the text begins: the first of
+  // them, or the integer part, moves left into it and a point takes its place.
+  // Whole blocks copied back over freshly written digits would wait for the writes.
+  char* const digits = out + 1;
+  if (scaled.infinite) {
+    std::memset(digits, '9', kScaledDigits);
+  } else {
+    WriteEighteenDigits(digits, scaled.integer);
+  }
   int32_t p = static_cast<int32_t>(n);
   while (p > 0 && digits[p - 1] == '0') --p;
-  const int32_t width = static_cast<int32_t>(n);
-  const int32_t e = decimal.exponent - p;
-
   if (p == 0) {
     *out++ = '0';
-  } else if (e == 0 || (e > 0 && p + e <= width)) {
-    for (int32_t i = 0; i < p; ++i) *out++ = digits[i];
-    for (int32_t i = 0; i < e; ++i) *out++ = '0';
-  } else if (e < 0 && -e <= width) {
-    if (p > -e) {
-      for (int32_t i = 0; i < p + e; ++i) *out++ = digits[i];
-      *out++ = '.';
-      for (int32_t i = p + e; i < p; ++i) *out++ = digits[i];
-    } else {
-      *out++ = '.';
-      for (int32_t i = 0; i < -e - p; ++i) *out++ = '0';
-      for (int32_t i = 0; i < p; ++i) *out++ = digits[i];
-    }
-  } else {
-    out = WriteExponentForm(out, digits, p, p + e - 1);
+    return Length(text, out);
   }
-  *out++ = ' ';
-  return static_cast<uint32_t>(out - buffer);
+  const int32_t width = static_cast<int32_t>(n);
+  const int32_t e = scaled.exponent - p;
+
+  if (e >= 0 && p + e <= width) {
+    // The digits past p up to n are the zeros that were dropped.
+    MoveLeftByOne(out, p + e);
+    return Length(text, out + p + e);
+  }
+  if (e < 0 && -e <= width) {
+    if (p > -e) {
+      MoveLeftByOne(out, p + e);
+      out[p + e] = '.';
+      return Length(text, out + 1 + p);
+    }
+    const int32_t zeros = -e - p;
+    std::memmove(digits + zeros, digits, static_cast<size_t>(p));
+    std::memset(digits, '0', static_cast<size_t>(zeros));
+    *out = '.';
+    return Length(text, digits + zeros + p);
+  }
+  const int32_t exponent = p + e - 1;
+  out[0] = digits[0];
+  if (p > 1) {
+    out[1] = '.';
+    out += p + 1;
+  } else {
+    ++out;
+  }
+  *out++ = 'E';
+  *out++ = exponent < 0 ? '-' : '+';
+  return Length(text, WriteExponentDigits(out, static_cast<uint32_t>(exponent < 0 ? -exponent : exponent)));
+}
+
+uint32_t NumberTextCore(long double value, uint32_t n, char* buffer) {
+  char text[kNumberTextSlack];
+  uint32_t length = NumberTextWithSlack(value, n, text);
+  text[length++] = ' ';
+  std::memcpy(buffer, text, length);
+  return length;
 }

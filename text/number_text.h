@@ -11,3 +11,9 @@ constexpr uint32_t kNumberTextBufferSize = 32;
 // (kNumberTextBufferSize bytes) and returns its length including the blank. n is
 // 1 to 18; 0 and anything above 18 mean 18.
 uint32_t NumberTextCore(long double value, uint32_t n, char* buffer);
+
+// The same text without the trailing blank, written with whole blocks of digits
+// that may run past its end: `text` holds kNumberTextSlack bytes. Returns the
+// text's length.
+constexpr uint32_t kNumberTextSlack = 48;
+uint32_t NumberTextWithSlack(long double value, uint32_t n, char* text);

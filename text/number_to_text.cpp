@@ -6,9 +6,9 @@
 #include "text/text_core.h"
 
 void NumberToTextDigits(ProcedureFrame& frame, long double value, uint32_t n) {
-  char text[kNumberTextBufferSize];
-  const uint32_t length = NumberTextCore(value, n, text);
-  if (!TextPushBytes(frame, text, length - 1)) RaiseError(frame, kErrorAllocationFailed);
+  char text[kNumberTextSlack];
+  const uint32_t length = NumberTextWithSlack(value, n, text);
+  if (!TextPushBytes(frame, text, length)) RaiseError(frame, kErrorAllocationFailed);
 }
 
 void NumberToText(ProcedureFrame& frame, long double value) { NumberToTextDigits(frame, value, 15); }
