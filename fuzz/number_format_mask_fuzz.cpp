@@ -1,12 +1,14 @@
 // Any 80-bit pattern under any mask: the first ten bytes are the value, the rest
-// the mask. The result through the DynString entry must equal the staged one, and a
-// buffer too small must still be told the whole length.
+// the mask. The result through the DynString entry and the one through the stages
+// alone must equal the one-step one, and a buffer too small must still be told the
+// whole length.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "tests/core/text_test_support.h"
+#include "text/mask_field.h"
 #include "text/mask_format.h"
 
 namespace {
@@ -29,6 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (length == 0 || length > (1u << 24)) std::abort();
   std::vector<char> whole(length);
   if (FormatWithMask(value, mask, maskLength, whole.data(), length) != length) std::abort();
+  std::vector<char> staged(length);
+  if (FormatWithMaskInStages(value, mask, maskLength, staged.data(), length) != length) std::abort();
+  if (staged != whole) std::abort();
   char small[7];
   if (FormatWithMask(value, mask, maskLength, small, sizeof small) != length) std::abort();
   if (std::memcmp(small, whole.data(), length < sizeof small ? length : sizeof small) != 0) std::abort();

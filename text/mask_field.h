@@ -49,7 +49,7 @@ struct MaskSection {
   long double value;  // the value itself, or its magnitude for the negative section
   bool negative;      // the field shows a '-'
 };
-MaskSection ChooseMaskSection(const char* mask, uint32_t length, long double value);
+MaskSection ChooseMaskSection(const char* mask, uint32_t length, const long double& value);
 
 // Scanning a section: leading text goes to `leading` while the field is looked
 // for, and the field's description into `field`. `fieldEnd` is where the trailing
@@ -90,6 +90,19 @@ void FitMaskField(const MaskField& field, long double value, bool negative, Fitt
 void RoundMaskField(FittedField& fitted);
 // Writes the field at its final width (widening for separators and exponent digits).
 void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative);
+
+// Fitting, rounding and laying out in one step, for a field without an exponent (the
+// caller's to check) and a value of at least 1 whose shown digits lie within the first 18, when the field
+// fits the writer's room. Writes nothing and returns false otherwise.
+bool FormatPlainField(MaskWriter& writer, const MaskField& field, const long double& value, bool negative);
+// The same for a field with an exponent, a nonzero finite value and at least one
+// integer position besides the sign's, whose shown digits lie within the first 18.
+bool FormatExponentField(MaskWriter& writer, const MaskField& field, const long double& value, bool negative);
+
+// FormatWithMask through the stages alone, never in one step: what the one-step
+// fields must match.
+uint64_t FormatWithMaskInStages(const long double& value, const char* mask, uint32_t maskLength, char* out,
+                                uint64_t capacity);
 
 // Copies the text after the field until the section ends or another field would
 // begin.

@@ -1,7 +1,5 @@
 #include "text/mask_format.h"
 
-#include <cstring>
-
 #include "text/mask_field.h"
 #include "text/number_fpu.h"
 #include "text/number_text.h"
@@ -54,16 +52,17 @@ bool BeginsAnotherField(const char* s, uint32_t n, uint32_t i) {
 
 }  // namespace
 
-MaskSection ChooseMaskSection(const char* mask, uint32_t length, long double value) {
+MaskSection ChooseMaskSection(const char* mask, uint32_t length, const long double& value) {
+  // Masks are short: one pass over the bytes finds every separator.
   Span sections[kMostSections] = {};
-  const char* start = mask;
   const char* const end = mask + length;
-  for (int count = 0; count < kMostSections; ++count) {
-    const void* found = start < end ? std::memchr(start, ';', static_cast<size_t>(end - start)) : nullptr;
-    const char* const stop = found != nullptr ? static_cast<const char*>(found) : end;
-    sections[count] = Span{start, static_cast<uint32_t>(stop - start), true};
-    if (stop == end) break;
-    start = stop + 1;
+  const char* start = mask;
+  int count = 0;
+  for (const char* at = mask;; ++at) {
+    if (at != end && *at != ';') continue;
+    sections[count++] = Span{start, static_cast<uint32_t>(at - start), true};
+    if (at == end || count == kMostSections) break;
+    start = at + 1;
   }
   const auto usable = [](const Span& span) { return span.present && span.length != 0; };
   const Span& first = sections[0];
@@ -92,7 +91,10 @@ void CopyTrailingText(MaskWriter& writer, const char* s, uint32_t n, uint32_t i)
   }
 }
 
-uint64_t FormatWithMask(long double value, const char* mask, uint32_t maskLength, char* out, uint64_t capacity) {
+namespace {
+
+uint64_t Format(const long double& value, const char* mask, uint32_t maskLength, char* out, uint64_t capacity,
+                bool oneStepAllowed) {
   MaskWriter writer{out, capacity, 0};
   const MaskSection section = ChooseMaskSection(mask, maskLength, value);
   MaskField field;
@@ -102,10 +104,29 @@ uint64_t FormatWithMask(long double value, const char* mask, uint32_t maskLength
     WritePlainNumber(writer, section.value);
     return writer.length;
   }
-  FittedField fitted;
-  FitMaskField(field, section.value, section.negative, fitted);
-  RoundMaskField(fitted);
-  LayoutMaskField(writer, fitted, section.negative);
+  // A field's digits come from the magnitude alone, and the section's value is the
+  // caller's or its magnitude: the caller's own is read, where no copy is waiting to
+  // be stored.
+  const bool negative = section.negative;
+  const bool oneStep = oneStepAllowed && (field.exponentForm ? FormatExponentField(writer, field, value, negative)
+                                                             : FormatPlainField(writer, field, value, negative));
+  if (!oneStep) {
+    FittedField fitted;
+    FitMaskField(field, value, negative, fitted);
+    RoundMaskField(fitted);
+    LayoutMaskField(writer, fitted, negative);
+  }
   CopyTrailingText(writer, section.bytes, section.length, scan.fieldEnd);
   return writer.length;
+}
+
+}  // namespace
+
+uint64_t FormatWithMask(const long double& value, const char* mask, uint32_t maskLength, char* out, uint64_t capacity) {
+  return Format(value, mask, maskLength, out, capacity, true);
+}
+
+uint64_t FormatWithMaskInStages(const long double& value, const char* mask, uint32_t maskLength, char* out,
+                                uint64_t capacity) {
+  return Format(value, mask, maskLength, out, capacity, false);
 }

@@ -10,7 +10,7 @@
 // Returns the full length of the result, which may exceed `capacity`: then only
 // the first `capacity` bytes were written and the caller formats again into a
 // buffer of that length.
-uint64_t FormatWithMask(long double value, const char* mask, uint32_t maskLength, char* out, uint64_t capacity);
+uint64_t FormatWithMask(const long double& value, const char* mask, uint32_t maskLength, char* out, uint64_t capacity);
 
 // The mask is the top entry of the caller's stack of temporaries. It is released
 // (an owned mask is freed, a borrowed one left alone) and replaced by the result,

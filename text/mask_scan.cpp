@@ -22,19 +22,25 @@ MaskScan ScanDigitRun(const char* s, uint32_t n, uint32_t i, MaskField& field) {
   uint32_t fractionDigits = 0;
   uint32_t commas = 0;
   uint32_t points = 0;
-  for (; i < n; ++i) {
+  // Before the point: digit positions, commas and the point itself.
+  for (; i < n && !point; ++i) {
     const char c = s[i];
     if (IsDigitPosition(c)) {
       zeroFill |= c == '0';
-      ++(point ? fractionDigits : integerDigits);
-    } else if (c == '.' && !point) {
+      ++integerDigits;
+    } else if (c == '.') {
       point = true;
       ++points;
-    } else if (c == ',' && !point) {
+    } else if (c == ',') {
       ++commas;
     } else {
       break;
     }
+  }
+  // After it: digit positions only.
+  for (; point && i < n && IsDigitPosition(s[i]); ++i) {
+    zeroFill |= s[i] == '0';
+    ++fractionDigits;
   }
   if (zeroFill) field.fillChar = '0';
   field.hasPoint = point;

@@ -2,6 +2,8 @@
 // temporaries and the result takes its place.
 #include "text/mask_format.h"
 
+#include <cstring>
+
 #include "runtime/runtime_error.h"
 #include "text/text_core.h"
 
@@ -12,7 +14,9 @@ constexpr uint32_t kWorkAreaSize = 512;
 }  // namespace
 
 void NumberFormatMask(ProcedureFrame& frame, long double value) {
-  const TextSpan mask = TextView(TextStackEntry(frame, 0));
+  // The result takes the mask's place on the stack.
+  TempStringEntry& top = TextStackEntry(frame, 0);
+  const TextSpan mask = TextView(top.handle);
   char area[kWorkAreaSize];
   const uint64_t length = FormatWithMask(value, mask.bytes, mask.length, area, sizeof area);
 
@@ -24,14 +28,13 @@ void NumberFormatMask(ProcedureFrame& frame, long double value) {
     if (!failed) {
       result = storage.handle;
       if (length <= sizeof area) {
-        for (uint32_t i = 0; i < length; ++i) storage.bytes[i] = area[i];
+        std::memcpy(storage.bytes, area, static_cast<size_t>(length));
       } else {
         FormatWithMask(value, mask.bytes, mask.length, storage.bytes, length);
       }
     }
   }
-  const TempStringEntry consumed = TextPop(frame);
-  if (!consumed.borrowed) TextRelease(consumed.handle);
-  TextPushOwned(frame, result);
+  if (!top.borrowed) TextRelease(top.handle);
+  top = TempStringEntry{result, false};
   if (failed) RaiseErrorKeepingResult(frame, kErrorAllocationFailed);
 }

@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 
+#include "text/mask_field.h"
 #include "text/mask_format.h"
 #include "text/number_digits.h"
 #include "text/number_fpu.h"
@@ -27,6 +29,9 @@ static std::string Text(long double value, uint32_t n) {
 TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
   EXPECT_EQ(0, ScaleByPowerOfTen(1, -32768));
   EXPECT_GT(ScaleByPowerOfTen(limits::denorm_min(), 9000), 1e4000L);
+  const ExtendedPrecisionScope precision;  // the compiler's powers are the ones the processor assembles
+  for (uint32_t m = 0; m < kAssembledPowers; ++m)
+    ASSERT_EQ(ScaleByPowerOfTen(1, static_cast<int16_t>(m)), AssembledPowersTable.power[m]) << m;
   const auto Bits = [](bool sign, uint16_t exponent, uint64_t bits) { return EncodeExtended({sign, exponent, bits}); };
   const std::string infinity = " 9.99999999999999E+998";
   // Special encodings by the generator's rules (pseudo-denormal, pseudo-infinity and -NaN, unnormals by their bits).
@@ -45,15 +50,22 @@ TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
       {" 1E+15", 999999999999999.0L, 7}, {" .667", 2.0L / 3, 3}, {" 1.23E+3", 1234, 3},
       {" .25", 0.25L, 18}, {" 123456789012345678", 123456789012345678.0L, 18}, {" 1E+1", 9.5L, 1},
       {" 9", 9.4L, 1}, {" .1", 0.095L, 1}, {" .666666666666666667", 2.0L / 3, 0},
-      {" .666666666666666667", 2.0L / 3, 4000000000u}, {"-1.23456789012345678E-4000", -1.23456789012345678E-4000L, 18}};
+      {" .666666666666666667", 2.0L / 3, 4000000000u}, {"-1.23456789012345678E-4000", -1.23456789012345678E-4000L, 18},
+      // One scaling too small leaves 19 digits: the tenth taken of them rounds half to even.
+      {" 1.23456789012345678E+19", 12345678901234567850.0L, 18},
+      {" 1.2345678901234568E+19", 12345678901234567950.0L, 18}};
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(c.expected, Text(c.value, c.n)) << c.n;
 }
 
-// Formats into the 512-byte work area (longer results: the allocation sweep).
+// Formats into the 512-byte work area (longer results: the allocation sweep), in one step where the field
+// allows and through the stages alone; both must agree.
 static std::string Format(const std::string& mask, long double value) {
-  char area[512];
-  const uint64_t length = FormatWithMask(value, mask.data(), static_cast<uint32_t>(mask.size()), area, 512);
+  char area[512], staged[512];
+  const auto size = static_cast<uint32_t>(mask.size());
+  const uint64_t length = FormatWithMask(value, mask.data(), size, area, 512);
+  EXPECT_EQ(length, FormatWithMaskInStages(value, mask.data(), size, staged, 512)) << mask;
+  EXPECT_EQ(0, std::memcmp(area, staged, std::min<uint64_t>(length, 512))) << mask;
   return std::string(area, std::min<uint64_t>(length, 512));
 }
 
