@@ -30,17 +30,46 @@ uint32_t TextHandleLength(DynString handle);
 TextSpan TextView(DynString handle);
 TextSpan TextView(const TempStringEntry& entry);  // ignores the borrowed mark
 
-// Entries of the caller's stack of temporaries: depth 0 is the top.
-int TextStackDepth(const ProcedureFrame& frame);
-TempStringEntry& TextStackEntry(ProcedureFrame& frame, int depth);
+// Ends the process: a statement took more temporaries than there are, or more than
+// five at once.
+[[noreturn]] void TextStackFault(const char* message);
+
+// Entries of the caller's stack of temporaries: depth 0 is the top. Every text
+// operation goes through these, so they are inline.
+constexpr int32_t kTextEntryStep = 4;  // tempIndex moves by one 32-bit slot per entry
+
+inline int TextStackDepth(const ProcedureFrame& frame) { return -frame.tempIndex / kTextEntryStep; }
+
+inline TempStringEntry& TextStackEntry(ProcedureFrame& frame, int depth) {
+  const int count = TextStackDepth(frame);
+  if (depth < 0 || depth >= count)
+    TextStackFault("a string operation reached below the bottom of the temporary string stack");
+  return frame.tempStrings[count - 1 - depth];
+}
+
 // Takes the top entry off the stack without releasing it: the caller now owns an
 // owned entry's handle (and must never release a borrowed one).
-TempStringEntry TextPop(ProcedureFrame& frame);
+inline TempStringEntry TextPop(ProcedureFrame& frame) {
+  const int count = TextStackDepth(frame);
+  if (count <= 0) TextStackFault("a string operation took a temporary from an empty temporary string stack");
+  const TempStringEntry top = frame.tempStrings[count - 1];
+  frame.tempStrings[count - 1] = {};
+  frame.tempIndex += kTextEntryStep;
+  return top;
+}
+
+inline void TextPushEntry(ProcedureFrame& frame, TempStringEntry entry) {
+  const int count = TextStackDepth(frame);
+  if (count < 0 || count >= kTempStringSlots)
+    TextStackFault("a statement needs more than five temporary strings at once");
+  frame.tempStrings[count] = entry;
+  frame.tempIndex -= kTextEntryStep;
+}
 
 void TextPushLiteral(ProcedureFrame& frame, const LiteralEntry* literal);  // error 7 on failure
-void TextPushEmpty(ProcedureFrame& frame);
-void TextPushOwned(ProcedureFrame& frame, DynString handle);
-void TextPushBorrowed(ProcedureFrame& frame, DynString handle);
+inline void TextPushEmpty(ProcedureFrame& frame) { TextPushEntry(frame, {nullptr, false}); }
+inline void TextPushOwned(ProcedureFrame& frame, DynString handle) { TextPushEntry(frame, {handle, false}); }
+inline void TextPushBorrowed(ProcedureFrame& frame, DynString handle) { TextPushEntry(frame, {handle, true}); }
 // Pushes an owned copy; on failure pushes the empty string and returns false,
 // raising nothing itself.
 bool TextPushBytes(ProcedureFrame& frame, const char* bytes, uint32_t count);
