@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kMostSections = 3;
 constexpr uint32_t kPlainTextDigits = 15;
 
 enum class ValueClass { Zero, Positive, Negative };
@@ -71,30 +70,39 @@ const char* FindSeparator(const char* at, const char* end) {
   return at;
 }
 
+// The section from `start` to the next ';' or the mask's end.
+Span SectionFrom(const char* start, const char* end) {
+  const char* const stop = FindSeparator(start, end);
+  return Span{start, static_cast<uint32_t>(stop - start), true};
+}
+
+// The section after `section`, present only where a ';' ends that one.
+Span SectionAfter(const Span& section, const char* end) {
+  const char* const stop = section.bytes + section.length;
+  if (!section.present || stop == end) return Span{nullptr, 0, false};
+  return SectionFrom(stop + 1, end);
+}
+
 }  // namespace
 
 MaskSection ChooseMaskSection(const char* mask, uint32_t length, const long double& value) {
-  Span sections[kMostSections] = {};
-  const char* start = mask;
   const char* const end = mask + length;
-  for (int count = 0; count < kMostSections; ++count) {
-    const char* const stop = FindSeparator(start, end);
-    sections[count] = Span{start, static_cast<uint32_t>(stop - start), true};
-    if (stop == end) break;
-    start = stop + 1;
-  }
+  // The later sections are looked for only for the values that may use them.
+  const Span first = SectionFrom(mask, end);
   const auto usable = [](const Span& span) { return span.present && span.length != 0; };
-  const Span& first = sections[0];
   switch (Classify(value)) {
     case ValueClass::Positive:
       return MaskSection{first.bytes, first.length, value, false};
-    case ValueClass::Negative:
-      if (usable(sections[1])) return MaskSection{sections[1].bytes, sections[1].length, WithoutSign(value), false};
+    case ValueClass::Negative: {
+      const Span second = SectionAfter(first, end);
+      if (usable(second)) return MaskSection{second.bytes, second.length, WithoutSign(value), false};
       return MaskSection{first.bytes, first.length, value, true};
+    }
     case ValueClass::Zero:
       break;
   }
-  if (usable(sections[2])) return MaskSection{sections[2].bytes, sections[2].length, value, false};
+  const Span third = SectionAfter(SectionAfter(first, end), end);
+  if (usable(third)) return MaskSection{third.bytes, third.length, value, false};
   return MaskSection{first.bytes, first.length, value, false};
 }
 
