@@ -92,8 +92,9 @@ void RoundMaskField(FittedField& fitted);
 void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative);
 
 // Fitting, rounding and laying out in one step, for a field without an exponent (the
-// caller's to check) and a value of at least 1 whose shown digits lie within the first 18, when the field
-// fits the writer's room. Writes nothing and returns false otherwise.
+// caller's to check) and a value of at least 1 whose shown digits lie within the
+// first 18, when the field fits the writer's room. Writes nothing and returns false
+// otherwise.
 bool FormatPlainField(MaskWriter& writer, const MaskField& field, const long double& value, bool negative);
 // The same for a field with an exponent, a nonzero finite value and at least one
 // integer position besides the sign's, whose shown digits lie within the first 18.

@@ -167,15 +167,12 @@ void RoundScaledDigits(ScaledDigits& scaled, uint32_t n) {
   }
 }
 
-void WriteEighteenDigits(char* out, uint64_t integer) {
-  WriteNineDigits(out, static_cast<uint32_t>(integer / kNineDigits));
-  WriteNineDigits(out + 9, static_cast<uint32_t>(integer % kNineDigits));
-}
-
 void WriteLeadingDigits(char* out, uint64_t integer, uint64_t count) {
   WriteNineDigits(out, static_cast<uint32_t>(integer / kNineDigits));
   if (count > 9) WriteNineDigits(out + 9, static_cast<uint32_t>(integer % kNineDigits));
 }
+
+void WriteEighteenDigits(char* out, uint64_t integer) { WriteLeadingDigits(out, integer, kScaledDigits); }
 
 void WriteWholeDigits(char* out, uint64_t value, uint32_t length) {
   char* at = out + length;
