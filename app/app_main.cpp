@@ -2,22 +2,24 @@
 
 #include <cmath>
 
+#include <tabard/controls/list_view.h>
+#include <tabard/dialogs/control_add.h>
+#include <tabard/dialogs/control_ops.h>
+#include <tabard/dialogs/dialog_create.h>
+#include <tabard/dialogs/dialog_show.h>
+#include <tabard/dialogs/geometry.h>
+#include <tabard/platform/win32_messages.h>
+#include <tabard/runtime/message_box.h>
+#include <tabard/runtime/startup.h>
+#include <tabard/text/number_companions.h>
+#include <tabard/text/text_core.h>
+#include <tabard/text/text_store.h>
 #include "app/demo_literals.h"
 #include "app/program_globals.h"
 #include "app/row_texts.h"
 #include "app/rows.h"
-#include "controls/list_view.h"
-#include "dialogs/control_add.h"
-#include "dialogs/control_ops.h"
-#include "dialogs/dialog_create.h"
-#include "dialogs/dialog_show.h"
-#include "dialogs/geometry.h"
-#include "platform/win32_messages.h"
-#include "runtime/message_box.h"
-#include "runtime/startup.h"
-#include "text/number_companions.h"
-#include "text/text_core.h"
-#include "text/text_store.h"
+
+using namespace tabard;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The demo's string literals, in the order the program's pool holds them.
-#include "text/literal_pool.h"
+#include <tabard/text/literal_pool.h>
 
-inline constexpr auto kDemoLiterals = MakeLiteralPool(
+inline constexpr auto kDemoLiterals = tabard::MakeLiteralPool(
     "SysListView32", "SysAnimate32", "Demo listbox with Colomns", "Cancel", "", "Item", "Kolom 2", "Kolom 3",
     "Centreer", "Links", "Rechts", "Item ", "##", " - Testtekst1", "Testtekst2", "Testtekst3", "Testtekst4",
     "Testtekst5", "TestTekst6", "Number of elements in the listview: ");
@@ -30,4 +30,4 @@ enum DemoLiteralId : size_t {
   kCountMessage,
 };
 
-inline const LiteralEntry* DemoLiteral(DemoLiteralId which) { return kDemoLiterals.Entry(which); }
+inline const tabard::LiteralEntry* DemoLiteral(DemoLiteralId which) { return kDemoLiterals.Entry(which); }

@@ -1,10 +1,12 @@
 #include "app/row_texts.h"
 
+#include <tabard/text/mask_format.h>
+#include <tabard/text/number_companions.h>
+#include <tabard/text/number_to_text.h>
+#include <tabard/text/text_core.h>
 #include "app/demo_literals.h"
-#include "text/mask_format.h"
-#include "text/number_companions.h"
-#include "text/number_to_text.h"
-#include "text/text_core.h"
+
+using namespace tabard;
 
 void BuildRowCells(ProcedureFrame& frame, int32_t n, DynString (&cells)[kRowCells]) {
   // The sixth cell is evaluated first and the label, the first cell, last.

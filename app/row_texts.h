@@ -3,14 +3,14 @@
 // numbered row and the message that reports the count.
 #include <cstdint>
 
-#include "runtime/procedure_frame.h"
-#include "text/dyn_string.h"
+#include <tabard/base/dyn_string.h>
+#include <tabard/base/procedure_frame.h>
 
 constexpr int kRowCells = 6;
 
 // Fills `cells` (empty on entry) with the texts of row `n`, "Item  1 - Testtekst1"
 // and the five fixed texts; the caller releases them. A refused allocation leaves
 // that cell empty and error 7 recorded in `frame`.
-void BuildRowCells(ProcedureFrame& frame, int32_t n, DynString (&cells)[kRowCells]);
+void BuildRowCells(tabard::ProcedureFrame& frame, int32_t n, tabard::DynString (&cells)[kRowCells]);
 // Pushes "Number of elements in the listview: " followed by the count's text.
-void PushCountMessage(ProcedureFrame& frame, int32_t count);
+void PushCountMessage(tabard::ProcedureFrame& frame, int32_t count);

@@ -1,11 +1,13 @@
 #include "app/rows.h"
 
+#include <tabard/controls/list_view.h>
+#include <tabard/dialogs/dialog_procedure.h>
+#include <tabard/dialogs/dialog_pump.h>
+#include <tabard/platform/win32_messages.h>
+#include <tabard/text/text_core.h>
 #include "app/program_globals.h"
-#include "controls/list_view.h"
-#include "dialogs/dialog_procedure.h"
-#include "dialogs/dialog_pump.h"
-#include "platform/win32_messages.h"
-#include "text/text_core.h"
+
+using namespace tabard;
 
 namespace {
 constexpr int32_t kSliceDivisor = 25;

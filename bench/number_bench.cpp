@@ -24,12 +24,14 @@
 #include <string>
 #include <vector>
 
+#include <tabard/text/mask_field.h>
+#include <tabard/text/mask_format.h>
+#include <tabard/text/number_digits.h>
+#include <tabard/text/number_text.h>
+#include <tabard/text/number_to_text.h>
 #include "tests/core/text_test_support.h"
-#include "text/mask_field.h"
-#include "text/mask_format.h"
-#include "text/number_digits.h"
-#include "text/number_text.h"
-#include "text/number_to_text.h"
+
+using namespace tabard;
 
 namespace {
 

@@ -5,8 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "text/literal_pool.h"
-#include "text/text_core.h"
+#include <tabard/text/literal_pool.h>
+#include <tabard/text/text_core.h>
+
+using namespace tabard;
 
 namespace {
 

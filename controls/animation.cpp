@@ -1,7 +1,9 @@
-#include "controls/animation.h"
+#include <tabard/controls/animation.h>
 
-#include "controls/general.h"
-#include "controls/message_shapes.h"
+#include <tabard/controls/general.h>
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 LRESULT AcmOpenA(HWND animation, const char* name) { return SendPlain(animation, ACM_OPENA, 0, name); }
 LRESULT AcmOpenA(HWND animation, HINSTANCE instance, const char* name) {
@@ -18,3 +20,5 @@ void AnimationCreate(HWND parent, int32_t id, uint32_t style, HINSTANCE instance
   WindowCreate(ANIMATE_CLASSA, nullptr, style, 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                instance, nullptr);
 }
+
+}  // namespace tabard

@@ -1,10 +1,12 @@
-#include "controls/button.h"
+#include <tabard/controls/button.h>
 
 #include <cstring>
 
-#include "controls/message_shapes.h"
-#include "platform/win32_controls.h"
-#include "text/text_core.h"
+#include <tabard/controls/message_shapes.h>
+#include <tabard/platform/win32_controls.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 void BmClick(HWND button) { SendDropResult(button, BM_CLICK); }
 LRESULT BmGetCheck(HWND button) { return SendPlain(button, BM_GETCHECK); }
@@ -25,3 +27,5 @@ void ButtonSetText(HWND button, const DynString& text) {
   platform::SetWindowText(button, TextPointer(&copy.handle));
   TextRelease(copy.handle);
 }
+
+}  // namespace tabard

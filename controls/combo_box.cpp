@@ -1,7 +1,9 @@
-#include "controls/combo_box.h"
+#include <tabard/controls/combo_box.h>
 
-#include "controls/item_text.h"
-#include "controls/message_shapes.h"
+#include <tabard/controls/item_text.h>
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 LRESULT CbAddString(HWND comboBox, DynString text) { return SendTextValue(comboBox, CB_ADDSTRING, 0, text); }
 LRESULT CbDeleteString(HWND comboBox, int32_t index) { return SendPlain(comboBox, CB_DELETESTRING, index); }
@@ -52,3 +54,5 @@ DynString CbGetLBText(HWND comboBox, int32_t index) {
   SendPlain(comboBox, CB_GETLBTEXT, item, buffer);
   return ItemTextCopy(buffer, kItemTextLimit);
 }
+
+}  // namespace tabard

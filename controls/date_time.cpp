@@ -1,6 +1,8 @@
-#include "controls/date_time.h"
+#include <tabard/controls/date_time.h>
 
-#include "controls/message_shapes.h"
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 LRESULT DtmGetSystemTime(HWND picker, SYSTEMTIME& time) { return SendRecord(picker, DTM_GETSYSTEMTIME, 0, time); }
 LRESULT DtmSetSystemTime(HWND picker, uint32_t flag, SYSTEMTIME& time) {
@@ -18,3 +20,5 @@ LRESULT DtmGetMcColor(HWND picker, int32_t colourIndex) { return SendPlain(picke
 LRESULT DtmGetMonthCal(HWND picker) { return SendPlain(picker, DTM_GETMONTHCAL); }
 void DtmSetMcFont(HWND picker, HFONT font, int32_t redraw) { SendDropResult(picker, DTM_SETMCFONT, font, redraw); }
 LRESULT DtmGetMcFont(HWND picker) { return SendPlain(picker, DTM_GETMCFONT); }
+
+}  // namespace tabard

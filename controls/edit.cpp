@@ -1,12 +1,14 @@
-#include "controls/edit.h"
+#include <tabard/controls/edit.h>
 
 #include <cstring>
 
-#include "app/program_globals.h"
-#include "controls/item_text.h"
-#include "controls/message_shapes.h"
-#include "platform/win32_controls.h"
-#include "text/text_core.h"
+#include <tabard/controls/item_text.h>
+#include <tabard/controls/message_shapes.h>
+#include <tabard/controls/receive_buffers.h>
+#include <tabard/platform/win32_controls.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 // EM_GETLINE's receive buffer: its first 16-bit word tells the control how many
@@ -54,7 +56,7 @@ DynString EditGetText(HWND edit) {
   const uint32_t length = static_cast<uint32_t>(reported <= 0                   ? 0
                                                 : reported > kLongestWindowText ? kLongestWindowText
                                                                                 : reported);
-  DynString& scratch = programGlobals.TextScratch;
+  DynString& scratch = receiveBuffers.TextScratch;
   TextRelease(scratch);
   const TextAllocation buffer = TextAlloc(length + 1);
   scratch = buffer.handle;
@@ -69,3 +71,5 @@ LRESULT EditSetText(HWND edit, DynString text) {
   TextRelease(text);
   return result;
 }
+
+}  // namespace tabard

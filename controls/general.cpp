@@ -1,8 +1,10 @@
-#include "controls/general.h"
+#include <tabard/controls/general.h>
 
-#include "platform/win32_control_calls.h"
-#include "platform/win32_dialogs.h"
-#include "platform/win32_startup.h"
+#include <tabard/platform/win32_control_calls.h>
+#include <tabard/platform/win32_dialogs.h>
+#include <tabard/platform/win32_startup.h>
+
+namespace tabard {
 
 namespace {
 constexpr LPARAM kNoInitValue = 0;
@@ -41,3 +43,5 @@ HICON ImageListExtractIcon([[maybe_unused]] HINSTANCE instance, HIMAGELIST image
 HIMAGELIST ImageListLoadBitmap(HINSTANCE instance, const char* bitmapName, int32_t width, int32_t grow, COLORREF mask) {
   return platform::ImageListLoadImage(instance, bitmapName, width, grow, mask, IMAGE_BITMAP, kNoFlags);
 }
+
+}  // namespace tabard

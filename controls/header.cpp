@@ -1,6 +1,8 @@
-#include "controls/header.h"
+#include <tabard/controls/header.h>
 
-#include "controls/message_shapes.h"
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 LRESULT HdmGetItemCount(HWND header) { return SendPlain(header, HDM_GETITEMCOUNT); }
 LRESULT HdmInsertItemA(HWND header, int32_t index, HDITEMA& item) {
@@ -30,3 +32,5 @@ LRESULT HeaderCcmSetUnicodeFormat(HWND header, int32_t format) {
   return SendPlain(header, CCM_SETUNICODEFORMAT, format);
 }
 LRESULT HeaderCcmGetUnicodeFormat(HWND header) { return SendPlain(header, CCM_GETUNICODEFORMAT); }
+
+}  // namespace tabard

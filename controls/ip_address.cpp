@@ -1,4 +1,6 @@
-#include "controls/ip_address.h"
+#include <tabard/controls/ip_address.h>
+
+namespace tabard {
 
 namespace {
 constexpr uint32_t kByte = 0xFF;
@@ -13,3 +15,5 @@ uint32_t IpFirstField(uint32_t address) { return FieldAt(address, 24); }
 uint32_t IpSecondField(uint32_t address) { return FieldAt(address, 16); }
 uint32_t IpThirdField(uint32_t address) { return FieldAt(address, 8); }
 uint32_t IpFourthField(uint32_t address) { return FieldAt(address, 0); }
+
+}  // namespace tabard

@@ -1,10 +1,12 @@
-#include "controls/item_text.h"
+#include <tabard/controls/item_text.h>
 
 #include <cstring>
 
-#include "controls/message_shapes.h"
-#include "text/text_build.h"
-#include "text/text_core.h"
+#include <tabard/controls/message_shapes.h>
+#include <tabard/text/text_build.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 // The longest length a text's 32-bit length field and the system's int counts
@@ -29,3 +31,5 @@ DynString ItemTextOfLength(HWND control, UINT message, LRESULT item, LRESULT len
   }
   return TextShrink(storage.handle, static_cast<uint32_t>(copied));
 }
+
+}  // namespace tabard

@@ -1,12 +1,14 @@
-#include "controls/list_box.h"
+#include <tabard/controls/list_box.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "app/program_globals.h"
-#include "controls/item_text.h"
-#include "controls/message_shapes.h"
-#include "platform/win32_dialogs.h"
+#include <tabard/controls/item_text.h>
+#include <tabard/controls/message_shapes.h>
+#include <tabard/controls/receive_buffers.h>
+#include <tabard/platform/win32_dialogs.h>
+
+namespace tabard {
 
 namespace {
 bool AllowsMultipleSelection(HWND listBox) {
@@ -76,10 +78,12 @@ DynString LbGetText(HWND listBox, int32_t index) {
   const LRESULT length = SendPlain(listBox, LB_GETTEXTLEN, item);
   if (length < 0) return nullptr;
   if (length > kItemTextLimit) return ItemTextOfLength(listBox, LB_GETTEXT, item, length);
-  char* buffer = programGlobals.ItemTextBuffer;
+  char* buffer = receiveBuffers.ItemTextBuffer;
   const LRESULT copied = SendPlain(listBox, LB_GETTEXT, item, buffer);
   if (copied < 0) return nullptr;
   // Up to the first zero byte, and never past what the control says it wrote: the
   // bytes after it are an earlier item's.
   return ItemTextCopy(buffer, static_cast<uint32_t>(strnlen(buffer, std::min(copied, kItemTextLimit))));
 }
+
+}  // namespace tabard

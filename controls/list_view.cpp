@@ -1,6 +1,8 @@
-#include "controls/list_view.h"
+#include <tabard/controls/list_view.h>
 
-#include "controls/message_shapes.h"
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 namespace {
 // Every state bit above the low twelve: the state-image and overlay bits alike.
@@ -183,3 +185,5 @@ LRESULT LvmGetSubItemRect(HWND listView, int32_t index, int32_t subItem, int32_t
   }
   return SendPlain(listView, LVM_GETSUBITEMRECT, index, rect);
 }
+
+}  // namespace tabard

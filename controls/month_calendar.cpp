@@ -1,6 +1,8 @@
-#include "controls/month_calendar.h"
+#include <tabard/controls/month_calendar.h>
 
-#include "controls/message_shapes.h"
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 LRESULT McmGetCurSel(HWND calendar, SYSTEMTIME& time) { return SendRecord(calendar, MCM_GETCURSEL, 0, time); }
 LRESULT McmSetCurSel(HWND calendar, SYSTEMTIME& time) { return SendRecord(calendar, MCM_SETCURSEL, 0, time); }
@@ -35,3 +37,5 @@ LRESULT MonthCalCcmSetUnicodeFormat(HWND calendar, int32_t format) {
   return SendPlain(calendar, CCM_SETUNICODEFORMAT, format);
 }
 LRESULT MonthCalCcmGetUnicodeFormat(HWND calendar) { return SendPlain(calendar, CCM_GETUNICODEFORMAT); }
+
+}  // namespace tabard

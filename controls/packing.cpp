@@ -1,4 +1,6 @@
-#include "controls/packing.h"
+#include <tabard/controls/packing.h>
+
+namespace tabard {
 
 namespace {
 constexpr uint32_t kLowWord = 0xFFFF;
@@ -13,3 +15,5 @@ uint32_t PackLow(int32_t x) { return PackWords(x, 0); }
 
 uint32_t StateImageMask(uint32_t index) { return index << kStateImageShift; }
 uint32_t OverlayMask(uint32_t index) { return index << kOverlayShift; }
+
+}  // namespace tabard

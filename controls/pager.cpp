@@ -1,6 +1,8 @@
-#include "controls/pager.h"
+#include <tabard/controls/pager.h>
 
-#include "controls/message_shapes.h"
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 namespace {
 constexpr uint32_t kLowByte = 0xFF;
@@ -19,3 +21,5 @@ LRESULT PgmSetButtonSize(HWND pager, int32_t size) { return SendPlain(pager, PGM
 LRESULT PgmGetButtonSize(HWND pager) { return SendPlain(pager, PGM_GETBUTTONSIZE); }
 LRESULT PgmGetButtonState(HWND pager, int32_t button) { return SendPlain(pager, PGM_GETBUTTONSTATE, 0, button); }
 void CcmGetDropTarget(HWND pager, void*& target) { SendDropResult(pager, CCM_GETDROPTARGET, 0, &target); }
+
+}  // namespace tabard

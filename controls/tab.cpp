@@ -1,6 +1,8 @@
-#include "controls/tab.h"
+#include <tabard/controls/tab.h>
 
-#include "controls/message_shapes.h"
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 LRESULT TcmGetImageList(HWND tab) { return SendPlain(tab, TCM_GETIMAGELIST); }
 LRESULT TcmSetImageList(HWND tab, HIMAGELIST imageList) { return SendPlain(tab, TCM_SETIMAGELIST, 0, imageList); }
@@ -35,3 +37,5 @@ LRESULT TcmSetExtendedStyle(HWND tab, uint32_t mask, uint32_t style) {
 LRESULT TcmGetExtendedStyle(HWND tab) { return SendPlain(tab, TCM_GETEXTENDEDSTYLE); }
 LRESULT TabCcmSetUnicodeFormat(HWND tab, int32_t format) { return SendPlain(tab, CCM_SETUNICODEFORMAT, format); }
 LRESULT TabCcmGetUnicodeFormat(HWND tab) { return SendPlain(tab, CCM_GETUNICODEFORMAT); }
+
+}  // namespace tabard

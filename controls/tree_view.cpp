@@ -1,8 +1,10 @@
-#include "controls/tree_view.h"
+#include <tabard/controls/tree_view.h>
 
 #include <cstring>
 
-#include "controls/message_shapes.h"
+#include <tabard/controls/message_shapes.h>
+
+namespace tabard {
 
 LRESULT TvmInsertItemA(HWND tree, TVINSERTSTRUCTA& insert) { return SendRecord(tree, TVM_INSERTITEMA, 0, insert); }
 LRESULT TvmDeleteItem(HWND tree, HTREEITEM item) { return SendPlain(tree, TVM_DELETEITEM, 0, item); }
@@ -74,3 +76,5 @@ LRESULT TvmGetItemRect(HWND tree, HTREEITEM item, RECT& rect, int32_t code) {
   std::memcpy(&rect, &item, sizeof item);
   return SendPlain(tree, TVM_GETITEMRECT, code, &rect);
 }
+
+}  // namespace tabard

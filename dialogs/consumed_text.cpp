@@ -1,4 +1,6 @@
-#include "dialogs/consumed_text.h"
+#include <tabard/dialogs/consumed_text.h>
+
+namespace tabard {
 
 ConsumedText TakeTemporary(ProcedureFrame& frame) {
   TempStringEntry entry{nullptr, false};
@@ -9,3 +11,5 @@ ConsumedText TakeTemporary(ProcedureFrame& frame) {
 void ReleaseTemporary(const ConsumedText& taken) {
   if (!taken.entry.borrowed) TextRelease(taken.entry.handle);
 }
+
+}  // namespace tabard

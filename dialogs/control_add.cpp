@@ -1,10 +1,12 @@
-#include "dialogs/control_add.h"
+#include <tabard/dialogs/control_add.h>
 
-#include "dialogs/consumed_text.h"
-#include "dialogs/control_image.h"
-#include "dialogs/window_slots.h"
-#include "platform/win32_dialogs.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/dialogs/consumed_text.h>
+#include <tabard/dialogs/control_image.h>
+#include <tabard/dialogs/window_slots.h>
+#include <tabard/platform/win32_dialogs.h>
+
+namespace tabard {
 
 namespace {
 
@@ -113,3 +115,5 @@ HWND ControlAdd(ProcedureFrame& frame, uint32_t kind, DialogHandle dialog, Contr
   ReleaseTemporary(className);
   return control;
 }
+
+}  // namespace tabard

@@ -1,7 +1,9 @@
-#include "dialogs/control_image.h"
+#include <tabard/dialogs/control_image.h>
 
-#include "platform/win32_dialogs.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/platform/win32_dialogs.h>
+
+namespace tabard {
 
 namespace {
 
@@ -78,3 +80,5 @@ void ReleaseControlImage(HWND control) {
 }
 
 void ReleaseControlImages(HWND dialog) { platform::EnumChildWindows(dialog, ReleaseChildImage, 0); }
+
+}  // namespace tabard

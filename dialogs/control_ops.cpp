@@ -1,12 +1,14 @@
-#include "dialogs/control_ops.h"
+#include <tabard/dialogs/control_ops.h>
 
 #include <algorithm>
 
-#include "dialogs/consumed_text.h"
-#include "dialogs/control_image.h"
-#include "dialogs/window_slots.h"
-#include "platform/win32_controls.h"
-#include "text/text_core.h"
+#include <tabard/dialogs/consumed_text.h>
+#include <tabard/dialogs/control_image.h>
+#include <tabard/dialogs/window_slots.h>
+#include <tabard/platform/win32_controls.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 // A missing control is not passed on as the null window: the system reads some
 // calls on it as calls on the desktop (its text) or as requests of their own (no
@@ -67,3 +69,5 @@ LRESULT CheckGet(DialogHandle dialog, ControlId id) { return ControlSend(Control
 void CheckSet(DialogHandle dialog, ControlId id, uint32_t state) {
   ControlSend(ControlHandle(dialog, id), BM_SETCHECK, state, 0);
 }
+
+}  // namespace tabard

@@ -1,9 +1,11 @@
-#include "dialogs/control_set_image.h"
+#include <tabard/dialogs/control_set_image.h>
 
-#include "dialogs/consumed_text.h"
-#include "dialogs/control_image.h"
-#include "dialogs/control_ops.h"
-#include "platform/win32_geometry.h"
+#include <tabard/dialogs/consumed_text.h>
+#include <tabard/dialogs/control_image.h>
+#include <tabard/dialogs/control_ops.h>
+#include <tabard/platform/win32_geometry.h>
+
+namespace tabard {
 
 void ControlSetImage(ProcedureFrame& frame, DialogHandle dialog, ControlId id, uint32_t mode) {
   const ConsumedText name = TakeTemporary(frame);
@@ -16,3 +18,5 @@ void ControlSetImage(ProcedureFrame& frame, DialogHandle dialog, ControlId id, u
   }
   ReleaseTemporary(name);
 }
+
+}  // namespace tabard

@@ -1,10 +1,12 @@
-#include "dialogs/dialog_create.h"
+#include <tabard/dialogs/dialog_create.h>
 
-#include "dialogs/consumed_text.h"
-#include "dialogs/dialog_procedure.h"
-#include "dialogs/dialog_template.h"
-#include "platform/win32_dialogs.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/dialogs/consumed_text.h>
+#include <tabard/dialogs/dialog_procedure.h>
+#include <tabard/dialogs/dialog_template.h>
+#include <tabard/platform/win32_dialogs.h>
+
+namespace tabard {
 
 DialogHandle DialogCreate(ProcedureFrame& frame, HWND parent, int32_t x, int32_t y, int32_t width, int32_t height,
                           uint32_t style, uint32_t exStyle) {
@@ -21,3 +23,5 @@ DialogHandle DialogCreate(ProcedureFrame& frame, HWND parent, int32_t x, int32_t
   ReleaseTemporary(title);
   return dialog;
 }
+
+}  // namespace tabard

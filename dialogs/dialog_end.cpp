@@ -1,6 +1,8 @@
-#include "dialogs/dialog_procedure.h"
-#include "dialogs/window_slots.h"
-#include "platform/win32_dialogs.h"
+#include <tabard/dialogs/dialog_procedure.h>
+#include <tabard/dialogs/window_slots.h>
+#include <tabard/platform/win32_dialogs.h>
+
+namespace tabard {
 
 namespace {
 
@@ -37,3 +39,5 @@ void DialogEnd(DialogHandle dialog, int32_t result) {
 
   --endingCount;
 }
+
+}  // namespace tabard

@@ -1,9 +1,11 @@
-#include "dialogs/dialog_procedure.h"
+#include <tabard/dialogs/dialog_procedure.h>
 
-#include "dialogs/control_image.h"
-#include "dialogs/window_slots.h"
-#include "platform/win32_dialogs.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/dialogs/control_image.h>
+#include <tabard/dialogs/window_slots.h>
+#include <tabard/platform/win32_dialogs.h>
+
+namespace tabard {
 
 namespace {
 
@@ -80,3 +82,5 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
   if (message == WM_DESTROY) ReleaseControlImages(dialog);
   return answer;
 }
+
+}  // namespace tabard

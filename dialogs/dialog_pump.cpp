@@ -1,8 +1,10 @@
-#include "dialogs/dialog_pump.h"
+#include <tabard/dialogs/dialog_pump.h>
 
-#include "platform/core_services.h"
-#include "platform/win32_dialogs.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/platform/core_services.h>
+#include <tabard/platform/win32_dialogs.h>
+
+namespace tabard {
 
 int32_t DialogPump() {
   // Read before the queue: the message may well change which dialog is active.
@@ -20,3 +22,5 @@ int32_t DialogPump() {
 }
 
 void SleepMs(uint32_t milliseconds) { platform::SleepMs(milliseconds); }
+
+}  // namespace tabard

@@ -1,8 +1,10 @@
-#include "dialogs/dialog_show.h"
+#include <tabard/dialogs/dialog_show.h>
 
-#include "dialogs/window_slots.h"
-#include "platform/core_services.h"
-#include "platform/win32_dialogs.h"
+#include <tabard/dialogs/window_slots.h>
+#include <tabard/platform/core_services.h>
+#include <tabard/platform/win32_dialogs.h>
+
+namespace tabard {
 
 namespace {
 
@@ -68,3 +70,5 @@ void WindowEnable(DialogHandle dialog, ControlId id, int32_t enable) {
   HWND target = id == kDialogItself ? dialog : platform::GetDlgItem(dialog, id);
   platform::EnableWindow(target, enable != 0 ? TRUE : FALSE);
 }
+
+}  // namespace tabard

@@ -1,6 +1,8 @@
-#include "dialogs/dialog_template.h"
+#include <tabard/dialogs/dialog_template.h>
 
 #include <iterator>
+
+namespace tabard {
 
 namespace {
 
@@ -67,3 +69,5 @@ size_t DialogTemplateBuild(DialogTemplateBuffer& buffer, const DialogTemplateReq
   static_assert(std::size(kFaceName) == 14);
   return static_cast<size_t>(out.at - buffer.bytes);
 }
+
+}  // namespace tabard

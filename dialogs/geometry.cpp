@@ -1,9 +1,11 @@
-#include "dialogs/geometry.h"
+#include <tabard/dialogs/geometry.h>
 
-#include "dialogs/control_ops.h"
-#include "dialogs/unit_rounding.h"
-#include "dialogs/window_slots.h"
-#include "platform/win32_geometry.h"
+#include <tabard/dialogs/control_ops.h>
+#include <tabard/dialogs/unit_rounding.h>
+#include <tabard/dialogs/window_slots.h>
+#include <tabard/platform/win32_geometry.h>
+
+namespace tabard {
 
 namespace {
 
@@ -63,3 +65,5 @@ void WindowSetLocation(DialogHandle dialog, ControlId id, int32_t x, int32_t y) 
   const XYPair pixels = DialogUnitsToPixels(dialog, x, y);
   platform::SetWindowPos(target, nullptr, pixels.x, pixels.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
+
+}  // namespace tabard

@@ -1,8 +1,10 @@
-#include "dialogs/list_ops.h"
+#include <tabard/dialogs/list_ops.h>
 
-#include "dialogs/control_ops.h"
-#include "dialogs/consumed_text.h"
-#include "text/text_core.h"
+#include <tabard/dialogs/consumed_text.h>
+#include <tabard/dialogs/control_ops.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -86,3 +88,5 @@ LRESULT ListClear(DialogHandle dialog, ControlId id) { return SendTo(dialog, id,
 LRESULT ListSelect(DialogHandle dialog, ControlId id, int32_t position) {
   return SendTo(dialog, id, kList.select, SystemIndex(position), 0);
 }
+
+}  // namespace tabard

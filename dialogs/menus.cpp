@@ -1,10 +1,12 @@
-#include "dialogs/menus.h"
+#include <tabard/dialogs/menus.h>
 
 #include <cstddef>
 
-#include "dialogs/consumed_text.h"
-#include "platform/win32_menus.h"
-#include "text/text_core.h"
+#include <tabard/dialogs/consumed_text.h>
+#include <tabard/platform/win32_menus.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -121,3 +123,5 @@ void MenuSetText(ProcedureFrame& frame, HMENU menu, uint32_t item, uint32_t flag
   platform::SetMenuItemInfo(menu, item, ByPosition(flags), &record);
   ReleaseTemporary(taken);
 }
+
+}  // namespace tabard

@@ -1,6 +1,8 @@
-#include "dialogs/mouse_pointer.h"
+#include <tabard/dialogs/mouse_pointer.h>
 
-#include "platform/win32_controls.h"
+#include <tabard/platform/win32_controls.h>
+
+namespace tabard {
 
 HCURSOR MousePointerSet(uint32_t shape) {
   constexpr UINT kSharedDefaultSize = LR_SHARED | LR_LOADMAP3DCOLORS | LR_DEFAULTSIZE;
@@ -11,3 +13,5 @@ HCURSOR MousePointerSet(uint32_t shape) {
                     : platform::LoadImage(nullptr, MAKEINTRESOURCEA(resource), IMAGE_CURSOR, 0, 0, kSharedDefaultSize);
   return platform::SetCursor(static_cast<HCURSOR>(cursor));
 }
+
+}  // namespace tabard

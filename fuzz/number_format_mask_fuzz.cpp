@@ -7,9 +7,11 @@
 #include <cstring>
 #include <vector>
 
+#include <tabard/text/mask_field.h>
+#include <tabard/text/mask_format.h>
 #include "tests/core/text_test_support.h"
-#include "text/mask_field.h"
-#include "text/mask_format.h"
+
+using namespace tabard;
 
 namespace {
 constexpr size_t kValueBytes = 10;

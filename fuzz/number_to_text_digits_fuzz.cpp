@@ -6,11 +6,13 @@
 #include <cstring>
 #include <string>
 
+#include <tabard/text/number_digits.h>
+#include <tabard/text/number_fpu.h>
+#include <tabard/text/number_text.h>
+#include <tabard/text/number_to_text.h>
 #include "tests/core/text_test_support.h"
-#include "text/number_digits.h"
-#include "text/number_fpu.h"
-#include "text/number_text.h"
-#include "text/number_to_text.h"
+
+using namespace tabard;
 
 namespace {
 

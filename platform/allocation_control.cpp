@@ -1,4 +1,6 @@
-#include "platform/allocation_control.h"
+#include <tabard/platform/allocation_control.h>
+
+namespace tabard {
 
 namespace platform {
 
@@ -16,3 +18,5 @@ void RefuseAllocationAfter(uint32_t granted) {
 }
 
 }  // namespace platform
+
+}  // namespace tabard

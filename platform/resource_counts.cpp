@@ -1,6 +1,8 @@
-#include "platform/resource_counts.h"
+#include <tabard/platform/resource_counts.h>
 
-#include "platform/allocation_control.h"
+#include <tabard/platform/allocation_control.h>
+
+namespace tabard {
 
 namespace platform {
 
@@ -22,3 +24,5 @@ ResourceCounts LiveResourcesNow() {
 }
 
 }  // namespace platform
+
+}  // namespace tabard

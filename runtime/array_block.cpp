@@ -1,11 +1,13 @@
-#include "runtime/array_block.h"
+#include <tabard/runtime/array_block.h>
 
 #include <cstring>
 
-#include "runtime/handle_sort.h"
-#include "runtime/memory_block.h"
-#include "runtime/runtime_error.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_error.h>
+#include <tabard/runtime/handle_sort.h>
+#include <tabard/runtime/memory_block.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -91,3 +93,5 @@ uint8_t ArrayErase(ProcedureFrame& frame, ArrayDescriptor& array, uint32_t mode)
   array.flags &= static_cast<uint8_t>(~(kArrayExternal | kArrayDimensioned));
   return 0;
 }
+
+}  // namespace tabard

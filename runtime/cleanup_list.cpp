@@ -1,7 +1,9 @@
-#include "runtime/cleanup_list.h"
+#include <tabard/runtime/cleanup_list.h>
 
-#include "runtime/array_block.h"
-#include "text/text_core.h"
+#include <tabard/runtime/array_block.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -28,3 +30,5 @@ void ReleaseLocals(ProcedureFrame& frame, const CleanupEntry* list) {
     }
   }
 }
+
+}  // namespace tabard

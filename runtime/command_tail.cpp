@@ -1,4 +1,6 @@
-#include "runtime/command_tail.h"
+#include <tabard/runtime/command_tail.h>
+
+namespace tabard {
 
 namespace {
 const char* SkipBlanks(const char* at) {
@@ -19,3 +21,5 @@ const char* CommandTailOf(const char* commandLine) {
   while (static_cast<unsigned char>(*at) > ' ') ++at;
   return SkipBlanks(at);
 }
+
+}  // namespace tabard

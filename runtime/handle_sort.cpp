@@ -1,7 +1,9 @@
-#include "runtime/handle_sort.h"
+#include <tabard/runtime/handle_sort.h>
 
 #include <cstdint>
 #include <utility>
+
+namespace tabard {
 
 namespace {
 
@@ -43,3 +45,5 @@ uint32_t SortHandlesDescending(DynString* handles, uint32_t count) {
   if (count < 2) return 0;
   return SortRange(handles, 0, int64_t{count} - 1, 1);
 }
+
+}  // namespace tabard

@@ -1,7 +1,9 @@
-#include "runtime/memory_block.h"
+#include <tabard/runtime/memory_block.h>
 
-#include "platform/core_services.h"
-#include "runtime/runtime_error.h"
+#include <tabard/base/runtime_error.h>
+#include <tabard/platform/core_services.h>
+
+namespace tabard {
 
 void* MemoryAllocate(ProcedureFrame& frame, uint32_t size) {
   void* block = platform::MemoryBlockAlloc(size);
@@ -14,3 +16,5 @@ bool MemoryFree(ProcedureFrame& frame, void* block) {
   RaiseError(frame, kErrorFreeFailed);
   return false;
 }
+
+}  // namespace tabard

@@ -1,8 +1,10 @@
-#include "runtime/message_box.h"
+#include <tabard/runtime/message_box.h>
 
-#include "platform/core_services.h"
-#include "platform/win32_message_box.h"
-#include "text/text_core.h"
+#include <tabard/platform/core_services.h>
+#include <tabard/platform/win32_message_box.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -68,3 +70,5 @@ int32_t MessageBoxShow(ProcedureFrame& frame, uint32_t style) {
 }
 
 void RuntimeBeep() { platform::PlayMessageBeep(kSimpleBeep); }
+
+}  // namespace tabard

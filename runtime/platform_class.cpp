@@ -1,6 +1,8 @@
-#include "runtime/platform_class.h"
+#include <tabard/runtime/platform_class.h>
 
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+
+namespace tabard {
 
 namespace {
 
@@ -60,3 +62,5 @@ PlatformClass ClassifyPlatform(const OsVersionRecord& version, const ProcessorFa
   if (probes.floatingPointKeyPresent()) result.platformFlags |= kFloatingPointProcessor;
   return result;
 }
+
+}  // namespace tabard

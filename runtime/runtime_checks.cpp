@@ -1,7 +1,9 @@
-#include "runtime/runtime_checks.h"
+#include <tabard/runtime/runtime_checks.h>
 
-#include "runtime/array_block.h"
-#include "runtime/runtime_error.h"
+#include <tabard/base/runtime_error.h>
+#include <tabard/runtime/array_block.h>
+
+namespace tabard {
 
 namespace {
 
@@ -48,3 +50,5 @@ bool CheckArrayPresent(ProcedureFrame& frame, const ArrayDescriptor& array) {
   RaiseErrorKeepingResult(frame, kErrorArrayBounds);
   return false;
 }
+
+}  // namespace tabard

@@ -1,11 +1,13 @@
-#include "runtime/startup.h"
+#include <tabard/runtime/startup.h>
 
 #include <cstring>
 
-#include "platform/win32_startup.h"
-#include "runtime/command_tail.h"
-#include "runtime/platform_class.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/platform/win32_startup.h>
+#include <tabard/runtime/command_tail.h>
+#include <tabard/runtime/platform_class.h>
+
+namespace tabard {
 
 namespace {
 
@@ -130,3 +132,5 @@ uint32_t LibraryEntry(const ProgramImage& image, void* module, uint32_t reason, 
   CallMainProcedure(image);
   return runtimeBlock.entryResult;
 }
+
+}  // namespace tabard

@@ -1,6 +1,8 @@
-#include "text/bit_operations.h"
+#include <tabard/text/bit_operations.h>
 
 #include <cstring>
+
+namespace tabard {
 
 namespace {
 
@@ -89,3 +91,5 @@ void RotateRight(void* address, uint32_t count, uint32_t widthCode) {
   if (by == 0) return;
   Store(op, (op.value >> by) | (op.value << (op.bits - by)));
 }
+
+}  // namespace tabard

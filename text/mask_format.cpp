@@ -1,11 +1,13 @@
-#include "text/mask_format.h"
+#include <tabard/text/mask_format.h>
 
 #include <bit>
 #include <cstring>
 
-#include "text/mask_field.h"
-#include "text/number_fpu.h"
-#include "text/number_text.h"
+#include <tabard/text/mask_field.h>
+#include <tabard/text/number_fpu.h>
+#include <tabard/text/number_text.h>
+
+namespace tabard {
 
 namespace {
 
@@ -157,3 +159,5 @@ uint64_t FormatWithMaskInStages(const long double& value, const char* mask, uint
                                 uint64_t capacity) {
   return Format(value, mask, maskLength, out, capacity, false);
 }
+
+}  // namespace tabard

@@ -1,7 +1,9 @@
 // Fitting a number into a scanned field, rounding it and laying the field out.
 
-#include "text/mask_field.h"
-#include "text/number_digits.h"
+#include <tabard/text/mask_field.h>
+#include <tabard/text/number_digits.h>
+
+namespace tabard {
 
 namespace {
 
@@ -181,3 +183,5 @@ void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative) {
   }
   writer = out;
 }
+
+}  // namespace tabard

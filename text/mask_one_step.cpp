@@ -3,8 +3,10 @@
 
 #include <cstring>
 
-#include "text/mask_field.h"
-#include "text/number_digits.h"
+#include <tabard/text/mask_field.h>
+#include <tabard/text/number_digits.h>
+
+namespace tabard {
 
 namespace {
 
@@ -142,3 +144,5 @@ bool FormatExponentField(MaskWriter& writer, const MaskField& field, const long 
   writer.length += width;
   return true;
 }
+
+}  // namespace tabard

@@ -1,5 +1,7 @@
 // Scanning one section of a mask into a MaskField.
-#include "text/mask_field.h"
+#include <tabard/text/mask_field.h>
+
+namespace tabard {
 
 namespace {
 
@@ -149,3 +151,5 @@ MaskScan ScanMaskSection(const char* s, uint32_t n, MaskWriter& leading, MaskFie
   }
   return NoField();
 }
+
+}  // namespace tabard

@@ -1,8 +1,10 @@
-#include "text/number_companions.h"
+#include <tabard/text/number_companions.h>
 
 #include <cstring>
 
-#include "text/number_fpu.h"
+#include <tabard/text/number_fpu.h>
+
+namespace tabard {
 
 namespace {
 
@@ -85,3 +87,5 @@ long double NumberOr(ProcedureFrame& frame, long double left, long double right)
 long double NumberXor(ProcedureFrame& frame, long double left, long double right) {
   return Logic(frame, left, right, [](int64_t a, int64_t b) { return a ^ b; });
 }
+
+}  // namespace tabard

@@ -1,10 +1,12 @@
-#include "text/number_digits.h"
+#include <tabard/text/number_digits.h>
 
 #include <bit>
 #include <cmath>
 #include <cstring>
 
-#include "text/number_fpu.h"
+#include <tabard/text/number_fpu.h>
+
+namespace tabard {
 
 namespace {
 
@@ -197,3 +199,5 @@ DigitResult DecimalDigits(long double value, uint32_t n, char* digits) {
   digits[n] = 0;
   return result;
 }
+
+}  // namespace tabard

@@ -1,11 +1,13 @@
 // The DynString face of mask formatting: the mask comes from the caller's stack of
 // temporaries and the result takes its place.
-#include "text/mask_format.h"
+#include <tabard/text/mask_format.h>
 
 #include <cstring>
 
-#include "runtime/runtime_error.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_error.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 // Room for the result of all usual masks; a longer one is formatted again straight
@@ -38,3 +40,5 @@ void NumberFormatMask(ProcedureFrame& frame, long double value) {
   top = TempStringEntry{result, false};
   if (failed) RaiseErrorKeepingResult(frame, kErrorAllocationFailed);
 }
+
+}  // namespace tabard

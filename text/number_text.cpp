@@ -1,9 +1,11 @@
-#include "text/number_text.h"
+#include <tabard/text/number_text.h>
 
 #include <cstring>
 
-#include "text/number_digits.h"
-#include "text/number_fpu.h"
+#include <tabard/text/number_digits.h>
+#include <tabard/text/number_fpu.h>
+
+namespace tabard {
 
 namespace {
 
@@ -120,3 +122,5 @@ uint32_t NumberTextCore(long double value, uint32_t n, char* buffer) {
   std::memcpy(buffer, text, length);
   return length;
 }
+
+}  // namespace tabard

@@ -1,9 +1,11 @@
 // The DynString face of number to text: the text is pushed on the caller's stack.
-#include "text/number_to_text.h"
+#include <tabard/text/number_to_text.h>
 
-#include "runtime/runtime_error.h"
-#include "text/number_text.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_error.h>
+#include <tabard/text/number_text.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 void NumberToTextDigits(ProcedureFrame& frame, long double value, uint32_t n) {
   char text[kNumberTextSlack];
@@ -14,3 +16,5 @@ void NumberToTextDigits(ProcedureFrame& frame, long double value, uint32_t n) {
 void NumberToText(ProcedureFrame& frame, long double value) { NumberToTextDigits(frame, value, 15); }
 
 void NumberToTextShort(ProcedureFrame& frame, long double value) { NumberToTextDigits(frame, value, 7); }
+
+}  // namespace tabard

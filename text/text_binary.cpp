@@ -1,10 +1,12 @@
-#include "text/text_binary.h"
+#include <tabard/text/text_binary.h>
 
 #include <cfloat>
 #include <cmath>
 #include <cstring>
 
-#include "text/text_core.h"
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -50,3 +52,5 @@ bool TextFromBinaryScaled100(ProcedureFrame& frame, long double value) {
 bool TextFromBinaryExtended(ProcedureFrame& frame, long double value) {
   return PushImage(frame, value, kExtendedBytes);
 }
+
+}  // namespace tabard

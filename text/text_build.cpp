@@ -1,10 +1,12 @@
-#include "text/text_build.h"
+#include <tabard/text/text_build.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "runtime/runtime_error.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_error.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -85,3 +87,5 @@ DynString TextShrink(DynString handle, uint32_t count) {
   TextRelease(handle);
   return part.handle;
 }
+
+}  // namespace tabard

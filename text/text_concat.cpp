@@ -1,7 +1,9 @@
 #include <cstring>
 
-#include "runtime/runtime_error.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_error.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 void TextConcat(ProcedureFrame& frame) {
   TempStringEntry& earlier = TextStackEntry(frame, 1);
@@ -22,3 +24,5 @@ void TextConcat(ProcedureFrame& frame) {
   TextDrop(frame);
   if (joined.failed) RaiseError(frame, kErrorAllocationFailed);
 }
+
+}  // namespace tabard

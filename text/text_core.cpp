@@ -1,11 +1,13 @@
-#include "text/text_core.h"
+#include <tabard/text/text_core.h>
 
 #include <cstring>
 
-#include "platform/core_services.h"
-#include "platform/fatal_stop.h"
-#include "runtime/runtime_block.h"
-#include "runtime/runtime_error.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/base/runtime_error.h>
+#include <tabard/platform/core_services.h>
+#include <tabard/platform/fatal_stop.h>
+
+namespace tabard {
 
 void TextStackFault(const char* message) { platform::FatalStop(message); }
 
@@ -52,3 +54,5 @@ void TextDrop(ProcedureFrame& frame) {
   const TempStringEntry top = TextPop(frame);
   if (!top.borrowed) TextRelease(top.handle);
 }
+
+}  // namespace tabard

@@ -1,8 +1,10 @@
-#include "text/text_push.h"
+#include <tabard/text/text_push.h>
 
 #include <cstring>
 
-#include "text/text_core.h"
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 constexpr size_t kLongestZeroTerminated = 16'777'216;
@@ -21,3 +23,5 @@ bool TextPushZeroTerminated(ProcedureFrame& frame, const char* address) {
 }
 
 bool TextPushLineBreak(ProcedureFrame& frame) { return TextPushBytes(frame, "\r\n", 2); }
+
+}  // namespace tabard

@@ -1,10 +1,12 @@
-#include "text/text_store.h"
+#include <tabard/text/text_store.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "runtime/runtime_block.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -37,3 +39,5 @@ void TextStoreFixed(ProcedureFrame& frame, char* address, uint32_t length) {
   std::memset(address + count, ' ', length - count);
   if (!entry.borrowed) TextRelease(entry.handle);
 }
+
+}  // namespace tabard

@@ -2,8 +2,10 @@
 // argument slot, or nobody (its length taken).
 #include <cstring>
 
-#include "runtime/runtime_error.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_error.h>
+#include <tabard/text/text_core.h>
+
+namespace tabard {
 
 namespace {
 
@@ -64,3 +66,5 @@ uint32_t TextLength(ProcedureFrame& frame) {
   if (!entry.borrowed) TextRelease(entry.handle);
   return length;
 }
+
+}  // namespace tabard

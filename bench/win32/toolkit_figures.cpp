@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "dialogs/dialog_procedure.h"
-#include "dialogs/dialog_pump.h"
-#include "dialogs/dialog_show.h"
+#include <tabard/dialogs/dialog_procedure.h>
+#include <tabard/dialogs/dialog_pump.h>
+#include <tabard/dialogs/dialog_show.h>
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 namespace {
 

@@ -3,21 +3,23 @@
 // entered, the total formatted through a mask.
 #include <windows.h>
 
-#include <controls/combo_box.h>
-#include <controls/edit.h>
-#include <controls/list_box.h>
-#include <dialogs/control_add.h>
-#include <dialogs/control_ops.h>
-#include <dialogs/dialog_create.h>
-#include <dialogs/dialog_procedure.h>
-#include <dialogs/dialog_show.h>
-#include <dialogs/menus.h>
-#include <runtime/message_box.h>
-#include <runtime/startup.h>
-#include <text/literal_pool.h>
-#include <text/mask_format.h>
-#include <text/number_to_text.h>
-#include <text/text_core.h>
+#include <tabard/controls/combo_box.h>
+#include <tabard/controls/edit.h>
+#include <tabard/controls/list_box.h>
+#include <tabard/dialogs/control_add.h>
+#include <tabard/dialogs/control_ops.h>
+#include <tabard/dialogs/dialog_create.h>
+#include <tabard/dialogs/dialog_procedure.h>
+#include <tabard/dialogs/dialog_show.h>
+#include <tabard/dialogs/menus.h>
+#include <tabard/runtime/message_box.h>
+#include <tabard/runtime/startup.h>
+#include <tabard/text/literal_pool.h>
+#include <tabard/text/mask_format.h>
+#include <tabard/text/number_to_text.h>
+#include <tabard/text/text_core.h>
+
+using namespace tabard;
 
 namespace {
 

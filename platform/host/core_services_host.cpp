@@ -5,8 +5,10 @@
 #include <cstring>
 #include <thread>
 
-#include "platform/allocation_control.h"
-#include "platform/core_services.h"
+#include <tabard/platform/allocation_control.h>
+#include <tabard/platform/core_services.h>
+
+namespace tabard {
 
 namespace platform {
 namespace {
@@ -65,3 +67,5 @@ void SleepMs(uint32_t milliseconds) {
 }
 
 }  // namespace platform
+
+}  // namespace tabard

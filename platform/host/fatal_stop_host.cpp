@@ -1,7 +1,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/fatal_stop.h"
+#include <tabard/platform/fatal_stop.h>
+
+namespace tabard {
 
 namespace platform {
 
@@ -12,3 +14,5 @@ void FatalStop(const char* message) {
 }
 
 }  // namespace platform
+
+}  // namespace tabard

@@ -1,5 +1,7 @@
 // The host build makes no windows, menus or GDI objects: nothing to remember.
-#include "platform/resource_counts.h"
+#include <tabard/platform/resource_counts.h>
+
+namespace tabard {
 
 namespace platform::detail {
 
@@ -7,3 +9,5 @@ void RememberSystemObject(ResourceKind, const void*) {}
 void CountLiveSystemObjects(ResourceCounts&) {}
 
 }  // namespace platform::detail
+
+}  // namespace tabard

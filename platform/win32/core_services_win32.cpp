@@ -1,8 +1,10 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "platform/allocation_control.h"
-#include "platform/core_services.h"
+#include <tabard/platform/allocation_control.h>
+#include <tabard/platform/core_services.h>
+
+namespace tabard {
 
 namespace platform {
 namespace {
@@ -53,3 +55,5 @@ bool MemoryBlockFree(void* block) {
 void SleepMs(uint32_t milliseconds) { ::Sleep(milliseconds); }
 
 }  // namespace platform
+
+}  // namespace tabard

@@ -1,6 +1,8 @@
 #include <cpuid.h>
 
-#include "platform/win32_startup.h"
+#include <tabard/platform/win32_startup.h>
+
+namespace tabard {
 
 namespace platform {
 
@@ -11,3 +13,5 @@ uint32_t CpuidFeatureBits() {
 }
 
 }  // namespace platform
+
+}  // namespace tabard

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
-#include "platform/fatal_stop.h"
+#include <tabard/platform/fatal_stop.h>
+
+namespace tabard {
 
 namespace platform {
 namespace {
@@ -28,3 +30,5 @@ void FatalStop(const char* message) {
 }
 
 }  // namespace platform
+
+}  // namespace tabard

@@ -4,8 +4,10 @@
 
 #include <cstddef>
 
-#include "platform/fatal_stop.h"
-#include "platform/resource_counts.h"
+#include <tabard/platform/fatal_stop.h>
+#include <tabard/platform/resource_counts.h>
+
+namespace tabard {
 
 namespace platform::detail {
 namespace {
@@ -58,3 +60,5 @@ void CountLiveSystemObjects(ResourceCounts& counts) {
 }
 
 }  // namespace platform::detail
+
+}  // namespace tabard

@@ -4,18 +4,20 @@
 // of the run refused nothing; every run must give back all it took.
 #include <gtest/gtest.h>
 
+#include <tabard/platform/allocation_control.h>
+#include <tabard/runtime/array_block.h>
+#include <tabard/runtime/memory_block.h>
+#include <tabard/text/mask_format.h>
+#include <tabard/text/number_to_text.h>
+#include <tabard/text/text_binary.h>
+#include <tabard/text/text_build.h>
+#include <tabard/text/text_push.h>
 #include "app/demo_literals.h"
 #include "app/row_texts.h"
-#include "platform/allocation_control.h"
-#include "runtime/array_block.h"
-#include "runtime/memory_block.h"
 #include "tests/core/resource_test_support.h"
 #include "tests/core/text_test_support.h"
-#include "text/mask_format.h"
-#include "text/number_to_text.h"
-#include "text/text_binary.h"
-#include "text/text_build.h"
-#include "text/text_push.h"
+
+using namespace tabard;
 
 using namespace std::string_literals;
 

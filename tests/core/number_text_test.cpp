@@ -1,4 +1,4 @@
-#include "text/number_text.h"
+#include <tabard/text/number_text.h>
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,12 @@
 #include <random>
 #include <string>
 
-#include "text/mask_field.h"
-#include "text/mask_format.h"
-#include "text/number_digits.h"
-#include "text/number_fpu.h"
+#include <tabard/text/mask_field.h>
+#include <tabard/text/mask_format.h>
+#include <tabard/text/number_digits.h>
+#include <tabard/text/number_fpu.h>
+
+using namespace tabard;
 
 using limits = std::numeric_limits<long double>;
 

@@ -2,10 +2,12 @@
 // Live resource counts as the tests print them: "strings 3, memory blocks 0, ...".
 #include <ostream>
 
-#include "platform/resource_counts.h"
+#include <tabard/platform/resource_counts.h>
 
-namespace platform {
+namespace tabard::platform {
 inline void PrintTo(const ResourceCounts& c, std::ostream* out) {
   for (size_t k = 0; k < kResourceKindCount; ++k) *out << (k ? ", " : "") << kResourceKindNames[k] << ' ' << c.live[k];
 }
-}  // namespace platform
+}  // namespace tabard::platform
+
+using namespace tabard;

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "runtime/array_block.h"
-#include "runtime/cleanup_list.h"
-#include "runtime/command_tail.h"
-#include "runtime/platform_class.h"
-#include "runtime/runtime_block.h"
-#include "runtime/runtime_checks.h"
-#include "runtime/runtime_error.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/base/runtime_error.h>
+#include <tabard/runtime/array_block.h>
+#include <tabard/runtime/cleanup_list.h>
+#include <tabard/runtime/command_tail.h>
+#include <tabard/runtime/platform_class.h>
+#include <tabard/runtime/runtime_checks.h>
 #include "tests/core/text_test_support.h"
+
+using namespace tabard;
 
 #define ROW(call, error) {[](ProcedureFrame& f) -> bool { ArrayDescriptor none{}; return (void)none, call; }, error}
 

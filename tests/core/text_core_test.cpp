@@ -1,13 +1,15 @@
-#include "text/text_core.h"
+#include <tabard/text/text_core.h>
 
 #include <gtest/gtest.h>
 
+#include <tabard/base/runtime_block.h>
+#include <tabard/text/literal_pool.h>
+#include <tabard/text/text_build.h>
+#include <tabard/text/text_store.h>
 #include "app/demo_literals.h"
-#include "runtime/runtime_block.h"
 #include "tests/core/text_test_support.h"
-#include "text/literal_pool.h"
-#include "text/text_build.h"
-#include "text/text_store.h"
+
+using namespace tabard;
 
 using namespace std::string_literals;
 

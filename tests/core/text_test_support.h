@@ -4,8 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "runtime/procedure_frame.h"
-#include "text/text_core.h"
+#include <tabard/base/procedure_frame.h>
+#include <tabard/text/text_core.h>
+
+using namespace tabard;
 
 inline std::string TextOf(DynString handle) { return std::string(TextView(handle).bytes, TextView(handle).length); }
 

@@ -3,11 +3,13 @@
 
 #include <cstring>
 
-#include "controls/ip_address.h"
-#include "controls/packing.h"
-#include "dialogs/unit_rounding.h"
-#include "text/bit_operations.h"
-#include "text/number_companions.h"
+#include <tabard/controls/ip_address.h>
+#include <tabard/controls/packing.h>
+#include <tabard/dialogs/unit_rounding.h>
+#include <tabard/text/bit_operations.h>
+#include <tabard/text/number_companions.h>
+
+using namespace tabard;
 
 // The common cases are proved with the control wrappers and real dialogs' geometry; these are the edges:
 // packing keeps the low bits of each field; unit rounding with negative mappings (halves still go away

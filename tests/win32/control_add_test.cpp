@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/control_add.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/dialogs/control_add.h>
+#include <tabard/text/text_core.h>
 #include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
-#include "text/text_core.h"
+
+using namespace tabard;
 
 namespace {
 

@@ -2,8 +2,10 @@
 
 #include <vector>
 
-#include "dialogs/dialog_procedure.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/dialogs/dialog_procedure.h>
+
+using namespace tabard;
 
 DialogHandle MakeDialogWithFont(const char* faceName, uint16_t pointSize, HWND owner, int16_t x, int16_t y,
                                 int16_t width, int16_t height, uint32_t style) {

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/dialog_types.h"
-#include "runtime/procedure_frame.h"
+#include <tabard/base/procedure_frame.h>
+#include <tabard/dialogs/dialog_types.h>
 #include "tests/core/text_test_support.h"
+
+using namespace tabard;
 
 // A hidden toolkit dialog (the toolkit's dialog procedure, no controls).
 DialogHandle MakeDialogWithFont(const char* faceName, uint16_t pointSize, HWND owner = nullptr, int16_t x = 10,

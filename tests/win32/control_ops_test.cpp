@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <string>
 
-#include "dialogs/control_ops.h"
-#include "dialogs/dialog_show.h"
-#include "dialogs/window_slots.h"
-#include "platform/allocation_control.h"
+#include <tabard/dialogs/control_ops.h>
+#include <tabard/dialogs/dialog_show.h>
+#include <tabard/dialogs/window_slots.h>
+#include <tabard/platform/allocation_control.h>
 #include "tests/core/text_test_support.h"
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 namespace {
 

@@ -2,11 +2,13 @@
 
 #include <span>
 
-#include "dialogs/control_image.h"
-#include "dialogs/control_ops.h"
-#include "dialogs/control_set_image.h"
+#include <tabard/dialogs/control_image.h>
+#include <tabard/dialogs/control_ops.h>
+#include <tabard/dialogs/control_set_image.h>
 #include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 namespace {
 

@@ -10,24 +10,26 @@
 #include <type_traits>
 #include <vector>
 
-#include "app/program_globals.h"
-#include "controls/animation.h"
-#include "controls/button.h"
-#include "controls/combo_box.h"
-#include "controls/date_time.h"
-#include "controls/edit.h"
-#include "controls/general.h"
-#include "controls/header.h"
-#include "controls/item_text.h"
-#include "controls/ip_address.h"
-#include "controls/list_box.h"
-#include "controls/list_view.h"
-#include "controls/month_calendar.h"
-#include "controls/pager.h"
-#include "controls/tab.h"
-#include "controls/tree_view.h"
-#include "dialogs/dialog_template.h"
+#include <tabard/controls/animation.h>
+#include <tabard/controls/button.h>
+#include <tabard/controls/combo_box.h>
+#include <tabard/controls/date_time.h>
+#include <tabard/controls/edit.h>
+#include <tabard/controls/general.h>
+#include <tabard/controls/header.h>
+#include <tabard/controls/ip_address.h>
+#include <tabard/controls/item_text.h>
+#include <tabard/controls/list_box.h>
+#include <tabard/controls/list_view.h>
+#include <tabard/controls/month_calendar.h>
+#include <tabard/controls/pager.h>
+#include <tabard/controls/receive_buffers.h>
+#include <tabard/controls/tab.h>
+#include <tabard/controls/tree_view.h>
+#include <tabard/dialogs/dialog_template.h>
 #include "tests/core/text_test_support.h"
+
+using namespace tabard;
 
 namespace {
 
@@ -299,7 +301,7 @@ const WireRow kRows[] = {
     PQ(EmLineScroll, EM_LINESCROLL, 2, -3), N(WmGetTextLength, WM_GETTEXTLENGTH), N(EmGetLimitText, EM_GETLIMITTEXT),
     N(EmGetLineCount, EM_GETLINECOUNT), P(EmLineIndex, EM_LINEINDEX, -1), N(EmGetMargins, EM_GETMARGINS),
     N(EmGetHandle, EM_GETHANDLE), N(EmGetModify, EM_GETMODIFY), N(EmGetThumb, EM_GETTHUMB), N(EmCanUndo, EM_CANUNDO),
-    W(LbGetText(w, 6), LB_GETTEXT, 6, programGlobals.ItemTextBuffer, Text),
+    W(LbGetText(w, 6), LB_GETTEXT, 6, receiveBuffers.ItemTextBuffer, Text),
     P(LbSetHorizontalExtent, LB_SETHORIZONTALEXTENT, 300, Void), QP(LbSetTabStops, LB_SETTABSTOPS, orders, 2, Void),
     TP(LbFindStringExact, LB_FINDSTRINGEXACT, 3, ""), N(LbGetHorizontalExtent, LB_GETHORIZONTALEXTENT),
     TP(LbInsertString, LB_INSERTSTRING, -1, "last"), PQ(LbGetSelItems, LB_GETSELITEMS, 4, orders),

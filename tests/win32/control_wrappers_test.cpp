@@ -4,12 +4,14 @@
 
 #include <string>
 
-#include "app/program_globals.h"
-#include "controls/button.h"
-#include "controls/combo_box.h"
-#include "controls/edit.h"
-#include "controls/list_box.h"
+#include <tabard/controls/button.h>
+#include <tabard/controls/combo_box.h>
+#include <tabard/controls/edit.h>
+#include <tabard/controls/list_box.h>
+#include <tabard/controls/receive_buffers.h>
 #include "tests/core/text_test_support.h"
+
+using namespace tabard;
 
 namespace {
 
@@ -45,7 +47,7 @@ TEST_F(RealControls, ItemTextsComeBackWholeAndNegativeIndicesReadTheSelection) {
   }
   EXPECT_EQ(-1, LbGetSel(list, 99)) << "the control's error reads as a flag too";
   Taken(LbGetText(list, 1)), Taken(LbGetText(list, 3));
-  EXPECT_EQ(items[1], std::string(programGlobals.ItemTextBuffer)) << "a long item is read elsewhere";
+  EXPECT_EQ(items[1], std::string(receiveBuffers.ItemTextBuffer)) << "a long item is read elsewhere";
 }
 
 TEST_F(RealControls, MultipleSelectionSetterSelectsOneItemAndTheGetterGivesItBack) {
@@ -62,9 +64,9 @@ TEST_F(RealControls, MultipleSelectionSetterSelectsOneItemAndTheGetterGivesItBac
 
 TEST_F(RealControls, EditTextsLinesAndCaption) {
   HWND edit = Make("EDIT", ES_AUTOHSCROLL, "hello"), lines = Make("EDIT", ES_MULTILINE | ES_AUTOHSCROLL, "one\r\ntwo");
-  EXPECT_TRUE(Taken(EditGetText(edit)) == "hello" && TextHandleLength(programGlobals.TextScratch) == 6);
+  EXPECT_TRUE(Taken(EditGetText(edit)) == "hello" && TextHandleLength(receiveBuffers.TextScratch) == 6);
   EXPECT_NE(0, EditSetText(edit, MakeText("")));
-  EXPECT_TRUE(Taken(EditGetText(edit)).empty() && TextHandleLength(programGlobals.TextScratch) == 1);
+  EXPECT_TRUE(Taken(EditGetText(edit)).empty() && TextHandleLength(receiveBuffers.TextScratch) == 1);
   EXPECT_TRUE(Taken(EmGetLine(lines, 1)) == "two" && Taken(EmGetLine(lines, 5)).empty());
   EmLimitText(lines, 0);
   EditSetText(lines, MakeText(std::string(40000, 'x')));

@@ -3,7 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "dialogs/dialog_template.h"
+#include <tabard/dialogs/dialog_template.h>
+
+using namespace tabard;
 
 TEST(DialogTemplate, HeaderTitleAndFontAsRequested) {
   const std::string y257(257, 'y');

@@ -1,16 +1,18 @@
 #include <tuple>
 #include <utility>
 
-#include "dialogs/dialog_create.h"
-#include "dialogs/dialog_procedure.h"
-#include "dialogs/dialog_pump.h"
-#include "dialogs/dialog_show.h"
-#include "dialogs/menus.h"
-#include "runtime/runtime_block.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/dialogs/dialog_create.h>
+#include <tabard/dialogs/dialog_procedure.h>
+#include <tabard/dialogs/dialog_pump.h>
+#include <tabard/dialogs/dialog_show.h>
+#include <tabard/dialogs/menus.h>
 #include "tests/core/resource_test_support.h"
 #include "tests/core/text_test_support.h"
 #include "tests/win32/message_sequence.h"
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 namespace {
 

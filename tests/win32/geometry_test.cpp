@@ -1,9 +1,11 @@
 #include <cmath>
 #include <utility>
 
-#include "dialogs/geometry.h"
+#include <tabard/dialogs/geometry.h>
 #include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 namespace {
 

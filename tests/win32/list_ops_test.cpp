@@ -2,9 +2,11 @@
 
 #include <string>
 
-#include "dialogs/list_ops.h"
+#include <tabard/dialogs/list_ops.h>
 #include "tests/core/text_test_support.h"
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 namespace {
 

@@ -1,6 +1,8 @@
-#include "dialogs/menus.h"
+#include <tabard/dialogs/menus.h>
 #include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 namespace {
 

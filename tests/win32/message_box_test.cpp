@@ -5,10 +5,12 @@
 
 #include <tuple>
 
-#include "runtime/message_box.h"
+#include <tabard/runtime/message_box.h>
 #include "tests/core/text_test_support.h"
 #include "tests/win32/process_runner.h"
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 TEST(RuntimeMessageBox, ShowsCaptionAndTextAndOnlyInputGivenWhileVisibleAnswersIt) {
   struct Case { const char* queued; const char* text; const char* caption; uint32_t style; int32_t result; };

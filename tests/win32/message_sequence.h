@@ -5,7 +5,9 @@
 // about; an unexpected one of those fails as surely as a missing one.
 #include <vector>
 
-#include "dialogs/dialog_types.h"
+#include <tabard/dialogs/dialog_types.h>
+
+using namespace tabard;
 
 enum class Seer : uint8_t { DialogCallback, ControlCallback, MenuCallback, Owner };
 // kWParam, kLParam: that parameter must match; kOptional: may be missing; kRepeated: one or more in a row;

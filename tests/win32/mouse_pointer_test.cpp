@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/mouse_pointer.h"
-#include "platform/win32_api.h"
+#include <tabard/dialogs/mouse_pointer.h>
+#include <tabard/platform/win32_api.h>
+
+using namespace tabard;
 
 TEST(MousePointer, EachShapeSetsItsSystemCursorAndAnswersThePreviousOne) {
   // The system cursor by shape number; the shapes beyond give none at all.

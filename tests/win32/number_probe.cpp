@@ -4,11 +4,13 @@
 #include <cstring>
 #include <string>
 
-#include "platform/win32_api.h"
-#include "runtime/startup.h"
-#include "text/mask_format.h"
-#include "text/number_fpu.h"
-#include "text/number_text.h"
+#include <tabard/platform/win32_api.h>
+#include <tabard/runtime/startup.h>
+#include <tabard/text/mask_format.h>
+#include <tabard/text/number_fpu.h>
+#include <tabard/text/number_text.h>
+
+using namespace tabard;
 
 namespace {
 

@@ -2,8 +2,10 @@
 // with, and its number texts under that word.
 #include <gtest/gtest.h>
 
+#include <tabard/text/number_fpu.h>
 #include "tests/win32/process_runner.h"
-#include "text/number_fpu.h"
+
+using namespace tabard;
 
 namespace {
 

@@ -6,7 +6,16 @@
 #include <optional>
 #include <string>
 
-#include "platform/win32_api.h"
+// A program outside the toolkit's reach: it sees the other program only through the
+// system, so it takes the system's headers itself.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <commctrl.h>
 
 std::string BesideTestProgram(const char* fileName);
 // `showWindow` -1 gives none; `errors` other than INVALID_HANDLE_VALUE (nullptr too) becomes its error output.

@@ -3,21 +3,23 @@
 // commit charge must stay flat once the system's own caches have filled.
 #include <gtest/gtest.h>
 
-#include "platform/win32_api.h"
+#include <tabard/platform/win32_api.h>
 #include <psapi.h>  // after the system headers it builds on
 
-#include "dialogs/control_add.h"
-#include "dialogs/control_image.h"
-#include "dialogs/control_ops.h"
-#include "dialogs/control_set_image.h"
-#include "dialogs/dialog_procedure.h"
-#include "dialogs/dialog_show.h"
-#include "dialogs/list_ops.h"
-#include "dialogs/menus.h"
-#include "runtime/array_block.h"
+#include <tabard/dialogs/control_add.h>
+#include <tabard/dialogs/control_image.h>
+#include <tabard/dialogs/control_ops.h>
+#include <tabard/dialogs/control_set_image.h>
+#include <tabard/dialogs/dialog_procedure.h>
+#include <tabard/dialogs/dialog_show.h>
+#include <tabard/dialogs/list_ops.h>
+#include <tabard/dialogs/menus.h>
+#include <tabard/runtime/array_block.h>
 #include "tests/core/resource_test_support.h"
 #include "tests/core/text_test_support.h"
 #include "tests/win32/toolkit_support.h"
+
+using namespace tabard;
 
 // By kind, the control's text; the image's name for the picture kinds.
 constexpr const char* kTexts[kControlKindCount] = {"", "Push", "Three", "Check", "Group", "Label", "", "Radio", "",

@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/win32_api.h"
-#include "runtime/runtime_block.h"
-#include "runtime/startup.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/platform/win32_api.h>
+#include <tabard/runtime/startup.h>
+#include <tabard/text/text_core.h>
+
+using namespace tabard;
 
 namespace {
 

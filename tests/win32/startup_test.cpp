@@ -2,9 +2,11 @@
 
 #include <vector>
 
-#include "runtime/runtime_block.h"
-#include "runtime/startup.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/runtime/startup.h>
 #include "tests/win32/process_runner.h"
+
+using namespace tabard;
 
 namespace {
 

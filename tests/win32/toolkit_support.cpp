@@ -1,10 +1,12 @@
 #include "tests/win32/toolkit_support.h"
 
-#include "dialogs/control_add.h"
-#include "dialogs/dialog_create.h"
-#include "dialogs/dialog_pump.h"
-#include "runtime/runtime_block.h"
-#include "text/text_core.h"
+#include <tabard/base/runtime_block.h>
+#include <tabard/dialogs/control_add.h>
+#include <tabard/dialogs/dialog_create.h>
+#include <tabard/dialogs/dialog_pump.h>
+#include <tabard/text/text_core.h>
+
+using namespace tabard;
 
 void PrepareToolkit() {
   runtimeBlock.moduleInstance = GetModuleHandleA(nullptr), runtimeBlock.liveDialogCount = 0;

@@ -7,9 +7,11 @@
 #include <functional>
 #include <string>
 
-#include "dialogs/control_kinds.h"
-#include "dialogs/dialog_types.h"
-#include "runtime/procedure_frame.h"
+#include <tabard/base/procedure_frame.h>
+#include <tabard/dialogs/control_kinds.h>
+#include <tabard/dialogs/dialog_types.h>
+
+using namespace tabard;
 
 // Sets the module instance and clears the toolkit's shared state.
 void PrepareToolkit();

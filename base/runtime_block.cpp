@@ -1,0 +1,7 @@
+#include <tabard/base/runtime_block.h>
+
+namespace tabard {
+
+RuntimeBlock runtimeBlock;
+
+}  // namespace tabard

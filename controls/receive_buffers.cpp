@@ -1,0 +1,7 @@
+#include <tabard/controls/receive_buffers.h>
+
+namespace tabard {
+
+ReceiveBuffers receiveBuffers;
+
+}  // namespace tabard

@@ -1,0 +1,34 @@
+#pragma once
+// Reading and changing one control of a toolkit dialog. Each operation finds the
+// control by its identifier within the dialog and makes one system call; a missing
+// control makes the call act on no window, which fails quietly.
+//
+// Texts going in are taken from the top of the caller's stack of temporaries and
+// consumed; texts coming out are pushed there as new temporaries (the empty string
+// is the null handle).
+#include <cstdint>
+
+#include <tabard/base/procedure_frame.h>
+#include <tabard/dialogs/dialog_types.h>
+#include <tabard/platform/system_types.h>
+
+namespace tabard {
+
+// Longest window text ControlGetText returns: longer texts are cut to this.
+constexpr uint32_t kControlTextLimit = 32769;
+
+HWND ControlHandle(DialogHandle dialog, ControlId id);
+LRESULT ControlSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Pushes the control's text.
+void ControlGetText(ProcedureFrame& frame, DialogHandle dialog, ControlId id);
+// Consumes the text on top of the stack.
+void ControlSetText(ProcedureFrame& frame, DialogHandle dialog, ControlId id);
+// Replaces the callback the dialog procedure calls for this control's commands;
+// 0 removes it.
+void ControlSetCallback(DialogHandle dialog, ControlId id, DialogCallback callback);
+void ControlSetFocus(DialogHandle dialog, ControlId id);
+void ControlKill(DialogHandle dialog, ControlId id);
+LRESULT CheckGet(DialogHandle dialog, ControlId id);
+void CheckSet(DialogHandle dialog, ControlId id, uint32_t state);
+
+}  // namespace tabard

@@ -1,3 +1,0 @@
-#include "runtime/runtime_block.h"
-
-RuntimeBlock runtimeBlock;
