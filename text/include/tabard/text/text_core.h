@@ -28,6 +28,11 @@ TextAllocation TextAlloc(uint32_t length);
 
 // Frees an owned, non-empty handle; 0 is left alone.
 void TextRelease(DynString handle);
+// Gives back a temporary taken off the stack: an owned one is freed, a borrowed one
+// belongs to someone else and is left alone.
+inline void TextReleaseEntry(const TempStringEntry& entry) {
+  if (!entry.borrowed) TextRelease(entry.handle);
+}
 uint32_t TextHandleLength(DynString handle);
 TextSpan TextView(DynString handle);
 TextSpan TextView(const TempStringEntry& entry);  // ignores the borrowed mark
