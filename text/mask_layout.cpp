@@ -1,27 +1,18 @@
 // Fitting a number into a scanned field, rounding it and laying the field out.
 
 #include <tabard/text/mask_field.h>
+#include <tabard/text/mask_sizing.h>
 #include <tabard/text/number_digits.h>
 
 namespace tabard {
 
 namespace {
 
-constexpr uint32_t kMaskDigits = 19;
+// The digits read for a field: all the generator gives, unrounded.
+constexpr uint32_t kMaskDigits = kMaxDecimalDigits;
 constexpr uint64_t kMostFractionForPlainForm = 18;
-constexpr uint32_t kAutomaticExponentPositions = 4;
-constexpr uint32_t kExponentSignAndLetter = 2;
-
-uint64_t Magnitude(int64_t value) { return value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value); }
-
-uint32_t DecimalLength(uint64_t value) {
-  uint32_t length = 1;
-  while (value >= 10) {
-    value /= 10;
-    ++length;
-  }
-  return length;
-}
+// 'E', the sign and two digits.
+constexpr uint32_t kAutomaticExponentPositions = kExponentSignAndLetter + 2;
 
 void CarryOut(FittedField& fitted) {
   fitted.digits = MaskDigits{0, {'1'}, 1};
@@ -30,7 +21,7 @@ void CarryOut(FittedField& fitted) {
     return;
   }
   ++fitted.integerDigits;
-  if (fitted.integerPositions < fitted.integerDigits) ++fitted.width;
+  WidenForCarry(fitted.integerPositions, fitted.integerDigits, fitted.width);
   if (fitted.integerPositions == 0) fitted.integerPositions = 1;
 }
 
@@ -42,7 +33,6 @@ void PutDigits(MaskWriter& writer, const MaskDigits& digits, uint64_t place, uin
 }  // namespace
 
 void FitMaskField(const MaskField& field, long double value, bool negative, FittedField& fitted) {
-  static_assert(sizeof fitted.digits.significant >= kDecimalDigitsBufferSize);
   fitted.field = &field;
   fitted.width = field.width;
   fitted.integerPositions = field.integerPositions;
@@ -54,16 +44,8 @@ void FitMaskField(const MaskField& field, long double value, bool negative, Fitt
   fitted.digits.lead = 0;
   fitted.digits.count = kMaskDigits;
 
-  // The sign takes one of the integer positions, or widens the field.
-  if (field.exponentForm || negative) {
-    if (fitted.integerPositions >= 2) {
-      --fitted.integerPositions;
-    } else if (fitted.integerPositions == 1 && field.fractionPositions != 0) {
-      fitted.integerPositions = 0;
-    } else {
-      ++fitted.width;
-    }
-  }
+  // The exponent form keeps a place for the sign whether it is shown or not.
+  if (field.exponentForm || negative) PlaceSign(fitted.integerPositions, fitted.width, field.fractionPositions);
   const uint64_t k = fitted.integerPositions;
   const int64_t x = decimal.exponent;
   const uint64_t fraction = field.fractionPositions;
@@ -88,10 +70,7 @@ void FitMaskField(const MaskField& field, long double value, bool negative, Fitt
   } else {
     integerDigits = static_cast<uint64_t>(x);
   }
-  if (integerDigits > k) {
-    fitted.width += integerDigits - fitted.integerPositions;
-    fitted.integerPositions = integerDigits;
-  }
+  GrowPart(fitted.integerPositions, fitted.width, integerDigits);
   fitted.integerDigits = integerDigits;
 }
 
@@ -123,31 +102,19 @@ void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative) {
   const uint64_t fraction = field.fractionPositions;
   const uint64_t integerDigits = fitted.integerDigits;
 
-  uint64_t exponentDigits = 0;
-  if (fitted.exponentForm) {
-    exponentDigits = fitted.exponentPositions - kExponentSignAndLetter;
-    const uint32_t needed = DecimalLength(Magnitude(fitted.exponent));
-    if (needed > exponentDigits) {
-      fitted.width += needed - exponentDigits;
-      exponentDigits = needed;
-    }
-  }
+  const uint64_t exponentDigits =
+      fitted.exponentForm ? ExponentDigits(fitted.exponentPositions, Magnitude(fitted.exponent), fitted.width) : 0;
   const bool grouped = field.hasThousands && integerDigits > 0;
   uint64_t integerChars = 0;
   if (fitted.integerPositions != 0) {
-    integerChars = integerDigits == 0 ? 1 : integerDigits + (grouped ? (integerDigits - 1) / 3 : 0);
+    integerChars = integerDigits == 0 ? 1 : IntegerChars(field, integerDigits);
     // Separators claim integer positions of their own. The count they are held
     // against leaves out a rounding carry's digit, whose character the rounding has
     // already added: so "#," shows 99.6 as " 100".
-    if (field.hasThousands && integerChars > fitted.integerPositions) {
-      fitted.width += integerChars - fitted.integerPositions;
-      fitted.integerPositions = integerChars;
-    }
+    if (field.hasThousands) GrowPart(fitted.integerPositions, fitted.width, integerChars);
   }
-  const uint64_t written = (fitted.exponentForm ? exponentDigits + kExponentSignAndLetter : 0) + fraction +
-                           (field.hasPoint ? 1 : 0) + integerChars + (field.hasCurrency ? 1 : 0) +
-                           (negative ? 1 : 0);
-  if (written > fitted.width) fitted.width = written;
+  const uint64_t written = WrittenChars(fitted.width, field, integerChars,
+                                        fitted.exponentForm ? exponentDigits + kExponentSignAndLetter : 0, negative);
 
   // The bytes go through a local copy of the writer: a byte stored through the
   // caller's could alias its length, which would then be stored and loaded again
@@ -173,13 +140,9 @@ void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative) {
   if (fitted.exponentForm) {
     MaskPut(out, 'E');
     MaskPut(out, fitted.exponent < 0 ? '-' : '+');
-    const uint64_t magnitude = Magnitude(fitted.exponent);
-    const uint32_t length = DecimalLength(magnitude);
-    MaskPutRepeated(out, '0', exponentDigits - length);
-    char reversed[20];
-    uint64_t rest = magnitude;
-    for (uint32_t i = 0; i < length; ++i, rest /= 10) reversed[i] = static_cast<char>('0' + rest % 10);
-    for (uint32_t i = length; i > 0; --i) MaskPut(out, reversed[i - 1]);
+    char digits[kIntegerPowers];
+    WriteWholeDigits(digits, Magnitude(fitted.exponent), static_cast<uint32_t>(exponentDigits));
+    for (uint64_t i = 0; i < exponentDigits; ++i) MaskPut(out, digits[i]);
   }
   writer = out;
 }

@@ -9,19 +9,11 @@ namespace tabard {
 
 namespace {
 
-constexpr uint32_t kMostTextDigits = 18;
-constexpr uint32_t kScaledDigits = 18;
 constexpr uint32_t kLowestUnitsBit = 63;  // the significand's bit that counts units when the exponent is 0
-constexpr uint64_t kPowerOfTen[kMostTextDigits + 1] = {
-    1u, 10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u, 1000000000u, 10000000000u,
-    100000000000u, 1000000000000u, 10000000000000u, 100000000000000u, 1000000000000000u, 10000000000000000u,
-    100000000000000000u, 1000000000000000000u,
-};
 
-// An exponent of one to four digits.
+// An exponent's digits, as many as it has.
 char* WriteExponentDigits(char* out, uint32_t value) {
-  uint32_t length = 1;
-  while (length < 4 && value >= kPowerOfTen[length]) ++length;
+  const uint32_t length = DecimalLength(value);
   WriteWholeDigits(out, value, length);
   return out + length;
 }
@@ -45,20 +37,19 @@ bool IsSmallWholeNumber(const ExtendedParts& parts, uint32_t n, uint64_t& magnit
   const uint32_t fractionBits = kLowestUnitsBit - units;
   if (fractionBits != 0 && (parts.significand << (64 - fractionBits)) != 0) return false;
   magnitude = parts.significand >> fractionBits;
-  return magnitude < kPowerOfTen[n];
+  return magnitude < IntegerPowersOfTen.power[n];
 }
 
 }  // namespace
 
 uint32_t NumberTextWithSlack(long double value, uint32_t n, char* text) {
   char* out = text;
-  if (n == 0 || n > kMostTextDigits) n = kMostTextDigits;
+  if (n == 0 || n > kScaledDigits) n = kScaledDigits;
   const ExtendedParts parts = DecodeExtended(value);
   *out++ = parts.negative ? '-' : ' ';
   uint64_t whole;
   if (IsSmallWholeNumber(parts, n, whole)) {
-    uint32_t length = 1;
-    while (length < kMostTextDigits && whole >= kPowerOfTen[length]) ++length;
+    const uint32_t length = DecimalLength(whole);
     WriteWholeDigits(out, whole, length);
     return Length(text, out + length);
   }

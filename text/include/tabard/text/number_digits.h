@@ -5,6 +5,13 @@
 
 namespace tabard {
 
+// The digits of the scaled significand, and the most a number's text shows.
+constexpr uint32_t kScaledDigits = 18;
+// The most digits DecimalDigits gives, and the buffer it needs for them: the digits
+// past the scaled ones are '0's, so asking for this many rounds nothing.
+constexpr uint32_t kMaxDecimalDigits = kScaledDigits + 1;
+constexpr uint32_t kDecimalDigitsBufferSize = kMaxDecimalDigits + 1;
+
 // 10^0 to 10^7 as integers, 10^(8 x 2^i) for i = 0 to 9 as extended values (the
 // larger ones rounded to nearest by the compiler), and 10^18, the bound of the
 // scaled significand.
@@ -19,6 +26,27 @@ inline constexpr PowersOfTen PowersOfTenTable = {
     {1e8L, 1e16L, 1e32L, 1e64L, 1e128L, 1e256L, 1e512L, 1e1024L, 1e2048L, 1e4096L},
     1e18L,
 };
+
+// 10^0 to 10^19, every power of ten a 64-bit integer holds: the table's integers
+// carried on.
+constexpr uint32_t kIntegerPowers = 20;
+struct IntegerPowers {
+  uint64_t power[kIntegerPowers];
+};
+inline constexpr IntegerPowers IntegerPowersOfTen = [] {
+  IntegerPowers table{};
+  for (uint32_t m = 0; m < kIntegerPowers; ++m)
+    table.power[m] = m < 8 ? PowersOfTenTable.small[m] : table.power[m - 1] * 10;
+  return table;
+}();
+static_assert(IntegerPowersOfTen.power[kScaledDigits] == PowersOfTenTable.scaledBound);
+
+// How many decimal digits `value` has: 1 to 20.
+constexpr uint32_t DecimalLength(uint64_t value) {
+  uint32_t length = 1;
+  while (length < kIntegerPowers && value >= IntegerPowersOfTen.power[length]) ++length;
+  return length;
+}
 
 // x times 10^k.
 long double ScaleByPowerOfTen(long double x, int16_t k);
@@ -45,11 +73,6 @@ inline constexpr AssembledPowers AssembledPowersTable = [] {
   for (uint32_t m = 0; m < kAssembledPowers; ++m) table.power[m] = AssemblePowerOfTen(m);
   return table;
 }();
-
-// The most digits DecimalDigits gives, and the buffer it needs for them.
-constexpr uint32_t kMaxDecimalDigits = 19;
-constexpr uint32_t kDecimalDigitsBufferSize = 20;
-static_assert(kDecimalDigitsBufferSize >= kMaxDecimalDigits + 1);
 
 // The magnitude is 0.d1d2...dn x 10^exponent; `negative` is the sign bit, so
 // negative zero and a NaN with its sign bit set count as negative.
