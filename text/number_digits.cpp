@@ -27,7 +27,6 @@ constexpr HalfUnits kHalfUnitAt = [] {
   for (uint32_t n = 1; n < kScaledDigits; ++n) table.at[n] = 5 * IntegerPowersOfTen.power[kScaledDigits - 1 - n];
   return table;
 }();
-constexpr uint16_t kInfinityTop = 0x8000;
 
 // The digit generator's scaling: the same value as ScaleByPowerOfTen.
 long double ScaleForDigits(long double x, int32_t m) {
@@ -141,7 +140,7 @@ ScaledDigits ScaleToDigits(const long double& value, uint32_t n) {
   const ExtendedParts parts = DecodeExtended(value);
   ScaledDigits scaled{0, 1, parts.negative, false};
   if (parts.exponent == kExtendedExponentSpecial) {
-    if ((parts.significand >> 48) == kInfinityTop) {
+    if (ReadsAsInfinity(parts)) {
       scaled.exponent = 999;
       scaled.infinite = true;
     }
