@@ -13,6 +13,21 @@ MaskScan FieldEndingAt(uint32_t at) { return MaskScan{true, at}; }
 
 bool IsDigitPosition(char c) { return c == '#' || c == '0'; }
 
+// The '^' run after the digit positions, if there is one: three to six marks give
+// the field an exponent and take its separators away; any other count leaves no
+// field at all.
+MaskScan ScanExponentMarks(const char* s, uint32_t n, uint32_t i, MaskField& field) {
+  if (i >= n || s[i] != '^') return FieldEndingAt(i);
+  uint32_t marks = 0;
+  while (i + marks < n && s[i + marks] == '^') ++marks;
+  if (marks < kFewestExponentMarks || marks > kMostExponentMarks) return NoField();
+  field.exponentForm = true;
+  field.exponentPositions = marks;
+  field.width += marks;
+  field.hasThousands = false;
+  return FieldEndingAt(i + marks);
+}
+
 // The run is counted in locals and added to the field once at its end: counts
 // kept in the field itself would be stored and loaded again for every position,
 // one after the other.
@@ -50,16 +65,7 @@ MaskScan ScanDigitRun(const char* s, uint32_t n, uint32_t i, MaskField& field) {
   field.width += integerDigits + fractionDigits + commas + points;
   field.integerPositions += integerDigits + commas;
   field.fractionPositions += fractionDigits;
-  if (i >= n || s[i] != '^') return FieldEndingAt(i);
-
-  uint32_t marks = 0;
-  while (i + marks < n && s[i + marks] == '^') ++marks;
-  if (marks < kFewestExponentMarks || marks > kMostExponentMarks) return NoField();
-  field.exponentForm = true;
-  field.exponentPositions = marks;
-  field.width += marks;
-  field.hasThousands = false;
-  return FieldEndingAt(i + marks);
+  return ScanExponentMarks(s, n, i, field);
 }
 
 // A field begun by commas: integer positions, then perhaps a point and fraction
