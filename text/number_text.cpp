@@ -10,6 +10,7 @@ namespace tabard {
 namespace {
 
 constexpr uint32_t kLowestUnitsBit = 63;  // the significand's bit that counts units when the exponent is 0
+constexpr uint32_t kMostExponentDigits = 4;  // an extended value lies within 10^-4951 to 10^4933
 
 // Moves `count` bytes one place to the left, over the byte before them.
 void MoveLeftByOne(char* to, int32_t count) {
@@ -33,8 +34,9 @@ bool IsSmallWholeNumber(const ExtendedParts& parts, uint32_t n, uint64_t& magnit
 
 // The writers below fill the text after its sign, the body, and give its length.
 
-uint32_t WriteWhole(char* body, uint64_t whole) {
-  const uint32_t length = DecimalLength(whole);
+// A whole number of at most `most` digits.
+uint32_t WriteWhole(char* body, uint64_t whole, uint32_t most) {
+  const uint32_t length = DecimalLength(whole, most);
   WriteWholeDigits(body, whole, length);
   return length;
 }
@@ -98,7 +100,7 @@ uint32_t PlaceExponentForm(char* body, int32_t p, int32_t exponent) {
   }
   *out++ = 'E';
   *out++ = exponent < 0 ? '-' : '+';
-  out += WriteWhole(out, static_cast<uint32_t>(exponent < 0 ? -exponent : exponent));
+  out += WriteWhole(out, static_cast<uint32_t>(exponent < 0 ? -exponent : exponent), kMostExponentDigits);
   return static_cast<uint32_t>(out - body);
 }
 
@@ -118,7 +120,7 @@ uint32_t NumberTextWithSlack(long double value, uint32_t n, char* text) {
   text[0] = parts.negative ? '-' : ' ';
   char* const body = text + 1;
   uint64_t whole;
-  if (IsSmallWholeNumber(parts, n, whole)) return 1 + WriteWhole(body, whole);
+  if (IsSmallWholeNumber(parts, n, whole)) return 1 + WriteWhole(body, whole, kScaledDigits);
   const ScaledDigits scaled = ScaleToDigits(value, n);
   const int32_t p = WriteSignificantDigits(body, scaled, n);
   if (p == 0) return 1 + WriteZero(body);

@@ -41,10 +41,12 @@ inline constexpr IntegerPowers IntegerPowersOfTen = [] {
 }();
 static_assert(IntegerPowersOfTen.power[kScaledDigits] == PowersOfTenTable.scaledBound);
 
-// How many decimal digits `value` has: 1 to 20.
-constexpr uint32_t DecimalLength(uint64_t value) {
+// How many decimal digits `value` has, for a value of at most `most` digits (20 at
+// most). A caller that knows a smaller bound gives it, and the compiler then writes
+// the loop out as a chain of comparisons.
+constexpr uint32_t DecimalLength(uint64_t value, uint32_t most = kIntegerPowers) {
   uint32_t length = 1;
-  while (length < kIntegerPowers && value >= IntegerPowersOfTen.power[length]) ++length;
+  while (length < most && value >= IntegerPowersOfTen.power[length]) ++length;
   return length;
 }
 
