@@ -35,6 +35,7 @@ enum Text : size_t {
 const LiteralEntry* Literal(Text text) { return kTexts.Entry(text); }
 // guide: end
 
+// guide: data
 struct Expense {
   Text what;
   long double amount;
@@ -48,9 +49,10 @@ struct Globals {
   DialogHandle dialog;
 };
 Globals globals;
+// guide: end
 
-// guide: callback
-// Every callback gets the dialog and the message as delivered; 1 means handled.
+// guide: total
+// The Total button's callback, and the Total menu item's.
 int32_t OnTotal(DialogHandle, uint32_t, WPARAM, LPARAM) {
   ProcedureFrame frame{};
   long double total = 0;
@@ -63,7 +65,10 @@ int32_t OnTotal(DialogHandle, uint32_t, WPARAM, LPARAM) {
   MessageBoxShow(frame, MB_OK | MB_ICONINFORMATION);  // consumes text and caption
   return 1;
 }
+// guide: end
 
+// guide: callbacks
+// Every callback gets the dialog and the message as delivered; 1 means handled.
 int32_t OnClose(DialogHandle dialog, uint32_t, WPARAM, LPARAM) {
   DialogEnd(dialog, 0);
   return 1;
