@@ -39,7 +39,7 @@ if [ -s "$out/warnings.log" ]; then
   sort -u "$out/warnings.log" >"$out/warnings.txt"
   cat "$out/warnings.txt"
   undocumented=$(grep -c 'is not documented' "$out/warnings.txt" || true)
-  echo "reference check failed: $(wc -l <"$out/warnings.txt") warnings, $undocumented of them undocumented names"
+  echo "reference check failed: $(wc -l <"$out/warnings.txt") warning(s), $undocumented of them undocumented name(s)"
   exit 1
 fi
 run "$out-all" "EXTRACT_ALL = YES" "GENERATE_HTML = NO" "WARN_IF_UNDOCUMENTED = NO"

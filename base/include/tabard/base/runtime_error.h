@@ -45,7 +45,8 @@ inline uint8_t ErrorNumber(const ProcedureFrame& frame) {
 /// Called by a procedure after a statement. A pending error is marked dispatched;
 /// when the procedure has an error handler, the handler-entered flag is set and the
 /// result is true: the procedure must continue at its handler instead of with its
-/// next statement, for instance `if (ErrorDispatchCheck(frame)) { frame.errorHandler(frame);
+/// next statement, for instance `if (ErrorDispatchCheck(frame)) {
+/// frame.errorHandler(frame);
 /// return; }`. False in every other case.
 bool ErrorDispatchCheck(ProcedureFrame& frame);
 

@@ -16,7 +16,8 @@ void AnimationCreate(HWND parent, int32_t id, uint32_t style, HINSTANCE instance
 /// Sends `ACM_OPENA`.
 /// A null name closes the clip.
 LRESULT AcmOpenA(HWND animation, const char* name);
-/// Sends `ACM_OPENA`: opens the clip named `name` from `instance` (a file when `instance` is null); non-zero on success.
+/// Sends `ACM_OPENA`: opens the clip named `name` from `instance` (a file when
+/// `instance` is null); non-zero on success.
 LRESULT AcmOpenA(HWND animation, HINSTANCE instance, const char* name);
 /// Sends `ACM_PLAY`.
 /// Frames from and to go packed into lParam, the repeat count into wParam.

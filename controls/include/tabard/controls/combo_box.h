@@ -12,15 +12,20 @@ namespace tabard {
 /// @addtogroup controls_combo_box
 /// @{
 
-/// Sends `CB_ADDSTRING`: appends `text` to the list (in order when the list sorts); the new item's 0-based index, CB_ERR (-1) or CB_ERRSPACE (-2) on failure.
+/// Sends `CB_ADDSTRING`: appends `text` to the list (in order when the list sorts);
+/// the new item's 0-based index, CB_ERR (-1) or CB_ERRSPACE (-2) on failure.
 LRESULT CbAddString(HWND comboBox, DynString text);
-/// Sends `CB_DELETESTRING`: removes item `index` (0-based); the items left, CB_ERR on failure.
+/// Sends `CB_DELETESTRING`: removes item `index` (0-based); the items left, CB_ERR on
+/// failure.
 LRESULT CbDeleteString(HWND comboBox, int32_t index);
-/// Sends `CB_DIR`: adds the file names matching `pattern` with `attributes` (DDL_ flags); the last name's index, CB_ERR on failure.
+/// Sends `CB_DIR`: adds the file names matching `pattern` with `attributes` (DDL_
+/// flags); the last name's index, CB_ERR on failure.
 LRESULT CbDir(HWND comboBox, uint32_t attributes, DynString pattern);
-/// Sends `CB_FINDSTRING`: the first item after `start` (-1: from the top) that begins with `prefix`, case ignored; CB_ERR when none.
+/// Sends `CB_FINDSTRING`: the first item after `start` (-1: from the top) that begins
+/// with `prefix`, case ignored; CB_ERR when none.
 LRESULT CbFindString(HWND comboBox, int32_t start, DynString prefix);
-/// Sends `CB_FINDSTRINGEXACT`: the first item after `start` (-1: from the top) equal to `text`, case ignored; CB_ERR when none.
+/// Sends `CB_FINDSTRINGEXACT`: the first item after `start` (-1: from the top) equal
+/// to `text`, case ignored; CB_ERR when none.
 LRESULT CbFindStringExact(HWND comboBox, int32_t start, DynString text);
 /// Sends `CB_GETCOUNT`: the number of items.
 LRESULT CbGetCount(HWND comboBox);
@@ -31,7 +36,8 @@ LRESULT CbGetCurSel(HWND comboBox);
 LRESULT CbGetDroppedState(HWND comboBox);
 /// Sends `CB_GETDROPPEDWIDTH`: the width of the drop-down list in pixels.
 LRESULT CbGetDroppedWidth(HWND comboBox);
-/// Sends `CB_GETEDITSEL`: stores the edit field's selection: `start` and the position after its end, both 0-based.
+/// Sends `CB_GETEDITSEL`: stores the edit field's selection: `start` and the position
+/// after its end, both 0-based.
 void CbGetEditSel(HWND comboBox, DWORD& start, DWORD& end);
 /// Sends `CB_GETEXTENDEDUI`: non-zero when the extended interface is on.
 LRESULT CbGetExtendedUI(HWND comboBox);
@@ -46,7 +52,8 @@ LRESULT CbGetItemData(HWND comboBox, int32_t index);
 DynString CbGetLBText(HWND comboBox, int32_t index);
 /// Sends `CB_GETTOPINDEX`: the 0-based index of the first visible item.
 LRESULT CbGetTopIndex(HWND comboBox);
-/// Sends `CB_INITSTORAGE`: reserves room for `items` items and `bytes` bytes of text; the items reserved, CB_ERRSPACE on failure.
+/// Sends `CB_INITSTORAGE`: reserves room for `items` items and `bytes` bytes of text;
+/// the items reserved, CB_ERRSPACE on failure.
 LRESULT CbInitStorage(HWND comboBox, int32_t items, int32_t bytes);
 /// Sends `CB_INSERTSTRING`.
 /// Always at position 0: the message's index is not an argument.
@@ -55,15 +62,19 @@ LRESULT CbInsertString(HWND comboBox, DynString text);
 void CbLimitText(HWND comboBox, int32_t limit);
 /// Sends `CB_RESETCONTENT`: removes every item.
 void CbResetContent(HWND comboBox);
-/// Sends `CB_SELECTSTRING`: selects the first item after `start` (-1: from the top) that begins with `prefix`; its index, CB_ERR when none.
+/// Sends `CB_SELECTSTRING`: selects the first item after `start` (-1: from the top)
+/// that begins with `prefix`; its index, CB_ERR when none.
 LRESULT CbSelectString(HWND comboBox, int32_t start, DynString prefix);
-/// Sends `CB_SETCURSEL`: selects item `index` (0-based; -1 clears the selection); the index, CB_ERR when out of range.
+/// Sends `CB_SETCURSEL`: selects item `index` (0-based; -1 clears the selection); the
+/// index, CB_ERR when out of range.
 LRESULT CbSetCurSel(HWND comboBox, int32_t index);
-/// Sends `CB_SETEDITSEL`: selects characters `start` up to `end` (0-based; -1 as start clears, as end selects to the end) in the edit field; TRUE on success.
+/// Sends `CB_SETEDITSEL`: selects characters `start` up to `end` (0-based; -1 as
+/// start clears, as end selects to the end) in the edit field; TRUE on success.
 LRESULT CbSetEditSel(HWND comboBox, int32_t start, int32_t end);
 /// Sends `CB_SETITEMDATA`: stores `data` with item `index` (0-based); CB_ERR on failure.
 LRESULT CbSetItemData(HWND comboBox, int32_t index, LPARAM data);
-/// Sends `CB_SETTOPINDEX`: scrolls item `index` (0-based) to the top; 0 on success, CB_ERR on failure.
+/// Sends `CB_SETTOPINDEX`: scrolls item `index` (0-based) to the top; 0 on success,
+/// CB_ERR on failure.
 LRESULT CbSetTopIndex(HWND comboBox, int32_t index);
 /// Sends `CB_SHOWDROPDOWN`.
 /// Any non-zero value shows the list: sent as 1.

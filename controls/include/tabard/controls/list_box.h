@@ -12,19 +12,26 @@ namespace tabard {
 /// @addtogroup controls_list_box
 /// @{
 
-/// Sends `LB_ADDFILE`: adds the file named `fileName`; its 0-based index, LB_ERR on failure.
+/// Sends `LB_ADDFILE`: adds the file named `fileName`; its 0-based index, LB_ERR on
+/// failure.
 LRESULT LbAddFile(HWND listBox, DynString fileName);
-/// Sends `LB_ADDSTRING`: appends `text` (in order when the list sorts); the new item's 0-based index, LB_ERR (-1) or LB_ERRSPACE (-2) on failure.
+/// Sends `LB_ADDSTRING`: appends `text` (in order when the list sorts); the new
+/// item's 0-based index, LB_ERR (-1) or LB_ERRSPACE (-2) on failure.
 LRESULT LbAddString(HWND listBox, DynString text);
-/// Sends `LB_DELETESTRING`: removes item `index` (0-based); the items left, LB_ERR on failure.
+/// Sends `LB_DELETESTRING`: removes item `index` (0-based); the items left, LB_ERR on
+/// failure.
 LRESULT LbDeleteString(HWND listBox, int32_t index);
-/// Sends `LB_DIR`: adds the file names matching `pattern` with `attributes` (DDL_ flags); the last name's index, LB_ERR on failure.
+/// Sends `LB_DIR`: adds the file names matching `pattern` with `attributes` (DDL_
+/// flags); the last name's index, LB_ERR on failure.
 LRESULT LbDir(HWND listBox, uint32_t attributes, DynString pattern);
-/// Sends `LB_FINDSTRING`: the first item after `start` (-1: from the top) that begins with `prefix`, case ignored; LB_ERR when none.
+/// Sends `LB_FINDSTRING`: the first item after `start` (-1: from the top) that begins
+/// with `prefix`, case ignored; LB_ERR when none.
 LRESULT LbFindString(HWND listBox, int32_t start, DynString prefix);
-/// Sends `LB_FINDSTRINGEXACT`: the first item after `start` (-1: from the top) equal to `text`, case ignored; LB_ERR when none.
+/// Sends `LB_FINDSTRINGEXACT`: the first item after `start` (-1: from the top) equal
+/// to `text`, case ignored; LB_ERR when none.
 LRESULT LbFindStringExact(HWND listBox, int32_t start, DynString text);
-/// Sends `LB_GETANCHORINDEX`: the 0-based index of the anchor item of a multiple selection.
+/// Sends `LB_GETANCHORINDEX`: the 0-based index of the anchor item of a multiple
+/// selection.
 LRESULT LbGetAnchorIndex(HWND listBox);
 /// Sends `LB_GETCARETINDEX`: the 0-based index of the item with the focus rectangle.
 LRESULT LbGetCaretIndex(HWND listBox);
@@ -35,16 +42,19 @@ LRESULT LbGetCount(HWND listBox);
 LRESULT LbGetCurSel(HWND listBox);
 /// Sends `LB_GETHORIZONTALEXTENT`: the width in pixels the list scrolls across.
 LRESULT LbGetHorizontalExtent(HWND listBox);
-/// Sends `LB_GETITEMDATA`: the value stored with item `index` (0-based), LB_ERR on failure.
+/// Sends `LB_GETITEMDATA`: the value stored with item `index` (0-based), LB_ERR on
+/// failure.
 LRESULT LbGetItemData(HWND listBox, int32_t index);
 /// Sends `LB_GETLOCALE`: the locale the list sorts by.
 LRESULT LbGetLocale(HWND listBox);
 /// Sends `LB_GETSEL`.
 /// -1 for a selected item and for the control's error -1, 0 for an unselected one.
 LRESULT LbGetSel(HWND listBox, int32_t index);
-/// Sends `LB_GETSELCOUNT`: the number of selected items of a multiple-selection list, LB_ERR for a single-selection one.
+/// Sends `LB_GETSELCOUNT`: the number of selected items of a multiple-selection list,
+/// LB_ERR for a single-selection one.
 LRESULT LbGetSelCount(HWND listBox);
-/// Sends `LB_GETSELITEMS`: stores up to `capacity` 0-based indices of selected items in `items`; how many, LB_ERR on failure.
+/// Sends `LB_GETSELITEMS`: stores up to `capacity` 0-based indices of selected items
+/// in `items`; how many, LB_ERR on failure.
 LRESULT LbGetSelItems(HWND listBox, int32_t capacity, int32_t* items);
 /// Sends `LB_GETTEXT`.
 /// An item's text; a negative index reads the current selection (LbGetCurSel).
@@ -54,13 +64,16 @@ LRESULT LbGetSelItems(HWND listBox, int32_t capacity, int32_t* items);
 DynString LbGetText(HWND listBox, int32_t index);
 /// Sends `LB_GETTOPINDEX`: the 0-based index of the first visible item.
 LRESULT LbGetTopIndex(HWND listBox);
-/// Sends `LB_INSERTSTRING`: inserts `text` at 0-based position `index` (-1: at the end), never sorting; its index, LB_ERR or LB_ERRSPACE on failure.
+/// Sends `LB_INSERTSTRING`: inserts `text` at 0-based position `index` (-1: at the
+/// end), never sorting; its index, LB_ERR or LB_ERRSPACE on failure.
 LRESULT LbInsertString(HWND listBox, int32_t index, DynString text);
 /// Sends `LB_RESETCONTENT`: removes every item.
 void LbResetContent(HWND listBox);
-/// Sends `LB_SELECTSTRING`: selects the first item after `start` (-1: from the top) that begins with `prefix`; its index, LB_ERR when none.
+/// Sends `LB_SELECTSTRING`: selects the first item after `start` (-1: from the top)
+/// that begins with `prefix`; its index, LB_ERR when none.
 LRESULT LbSelectString(HWND listBox, int32_t start, DynString prefix);
-/// Sends `LB_SETANCHORINDEX`: makes item `index` (0-based) the anchor of a multiple selection; LB_ERR on failure.
+/// Sends `LB_SETANCHORINDEX`: makes item `index` (0-based) the anchor of a multiple
+/// selection; LB_ERR on failure.
 LRESULT LbSetAnchorIndex(HWND listBox, int32_t index);
 /// Makes `index` the current selection, so that LbGetCurSel gives it back. A
 /// single-selection list takes LB_SETCURSEL. A multiple-selection list has its
@@ -69,9 +82,11 @@ LRESULT LbSetAnchorIndex(HWND listBox, int32_t index);
 LRESULT LbSetCurSel(HWND listBox, int32_t index);
 /// Sends `LB_SETHORIZONTALEXTENT`: sets the width in pixels the list scrolls across.
 void LbSetHorizontalExtent(HWND listBox, int32_t extent);
-/// Sends `LB_SETLOCALE`: sorts by `locale` from now on; the previous locale, LB_ERR on failure.
+/// Sends `LB_SETLOCALE`: sorts by `locale` from now on; the previous locale, LB_ERR
+/// on failure.
 LRESULT LbSetLocale(HWND listBox, uint32_t locale);
-/// Sends `LB_SETSEL`: selects (`select` non-zero) or deselects item `index` (0-based; -1: every item) of a multiple-selection list; LB_ERR on failure.
+/// Sends `LB_SETSEL`: selects (`select` non-zero) or deselects item `index` (0-based;
+/// -1: every item) of a multiple-selection list; LB_ERR on failure.
 LRESULT LbSetSel(HWND listBox, int32_t select, int32_t index);
 /// Sends `LB_SETTABSTOPS`.
 /// The caller's array comes first, its count second.

@@ -29,7 +29,8 @@ LRESULT PgmGetBorder(HWND pager);
 LRESULT PgmSetPos(HWND pager, int32_t position);
 /// Sends `PGM_GETPOS`: the scroll position in pixels.
 LRESULT PgmGetPos(HWND pager);
-/// Sends `PGM_SETBUTTONSIZE`: sets the size of the scroll buttons in pixels; the previous one.
+/// Sends `PGM_SETBUTTONSIZE`: sets the size of the scroll buttons in pixels; the
+/// previous one.
 LRESULT PgmSetButtonSize(HWND pager, int32_t size);
 /// Sends `PGM_GETBUTTONSIZE`: the size of the scroll buttons in pixels.
 LRESULT PgmGetButtonSize(HWND pager);

@@ -25,20 +25,23 @@ constexpr uint32_t kControlTextLimit = 32769;
 HWND ControlHandle(DialogHandle dialog, ControlId id);
 /// Sends `message` with `wParam` and `lParam` to `window`; the answer.
 LRESULT ControlSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-/// Pushes the control's text.
+/// Pushes the text of control `id` of `dialog` (-1: the dialog's title), a new owned
+/// string of at most kControlTextLimit bytes.
 void ControlGetText(ProcedureFrame& frame, DialogHandle dialog, ControlId id);
-/// Consumes the text on top of the stack.
+/// Sets the text of control `id` of `dialog` (-1: the dialog's title) to the text on
+/// top of the stack, which is consumed.
 void ControlSetText(ProcedureFrame& frame, DialogHandle dialog, ControlId id);
-/// Replaces the callback the dialog procedure calls for this control's commands;
+/// Replaces the callback the dialog procedure calls for the commands of control `id`;
 /// 0 removes it.
 void ControlSetCallback(DialogHandle dialog, ControlId id, DialogCallback callback);
-/// Gives control `id` the keyboard focus.
+/// Gives control `id` of `dialog` the keyboard focus.
 void ControlSetFocus(DialogHandle dialog, ControlId id);
-/// Destroys control `id`.
+/// Destroys control `id` of `dialog`.
 void ControlKill(DialogHandle dialog, ControlId id);
-/// The check state of button `id`: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
+/// The check state of button `id` of `dialog`: BST_UNCHECKED, BST_CHECKED or
+/// BST_INDETERMINATE.
 LRESULT CheckGet(DialogHandle dialog, ControlId id);
-/// Sets the check state of button `id` to `state` (a BST_ value).
+/// Sets the check state of button `id` of `dialog` to `state` (a BST_ value).
 void CheckSet(DialogHandle dialog, ControlId id, uint32_t state);
 
 /// @}

@@ -17,32 +17,34 @@ namespace tabard {
 /// @addtogroup dialogs
 /// @{
 
-/// Adds the text on top of the stack (consumed) to combo box `id`; the new item's
-/// 0-based index, CB_ERR or CB_ERRSPACE on failure.
+/// Adds the text on top of the stack (consumed) to combo box `id` of `dialog`; the
+/// new item's 0-based index, CB_ERR or CB_ERRSPACE on failure.
 LRESULT ComboAddItem(ProcedureFrame& frame, DialogHandle dialog, ControlId id);
-/// Deletes the item at 1-based `position`; the items left, CB_ERR on failure.
+/// Deletes the item at 1-based `position` of control `id` of `dialog`; the items
+/// left, CB_ERR on failure.
 LRESULT ComboDeleteItem(DialogHandle dialog, ControlId id, int32_t position);
-/// Pushes the selected item's text, a new owned string; the empty string when
-/// nothing is selected.
+/// Pushes the text of the item selected in control `id` of `dialog`, a new owned
+/// string; the empty string when nothing is selected.
 void ComboGetSelectedText(ProcedureFrame& frame, DialogHandle dialog, ControlId id);
-/// Removes every item.
+/// Removes every item of combo box `id` of `dialog`; CB_ERR on failure.
 LRESULT ComboClear(DialogHandle dialog, ControlId id);
-/// Selects the item at 1-based `position` (0 clears the selection); CB_ERR when
-/// nothing is selected afterwards.
+/// Selects the item at 1-based `position` of control `id` of `dialog` (0 clears the
+/// selection); CB_ERR when nothing is selected afterwards.
 LRESULT ComboSelect(DialogHandle dialog, ControlId id, int32_t position);
 
-/// Adds the text on top of the stack (consumed) to list box `id`; the new item's
-/// 0-based index, LB_ERR or LB_ERRSPACE on failure.
+/// Adds the text on top of the stack (consumed) to list box `id` of `dialog`; the new
+/// item's 0-based index, LB_ERR or LB_ERRSPACE on failure.
 LRESULT ListAddItem(ProcedureFrame& frame, DialogHandle dialog, ControlId id);
-/// Deletes the item at 1-based `position`; the items left, LB_ERR on failure.
+/// Deletes the item at 1-based `position` of control `id` of `dialog`; the items
+/// left, LB_ERR on failure.
 LRESULT ListDeleteItem(DialogHandle dialog, ControlId id, int32_t position);
-/// Pushes the selected item's text, a new owned string; the empty string when
-/// nothing is selected.
+/// Pushes the text of the item selected in control `id` of `dialog`, a new owned
+/// string; the empty string when nothing is selected.
 void ListGetSelectedText(ProcedureFrame& frame, DialogHandle dialog, ControlId id);
-/// Removes every item.
+/// Removes every item of list box `id` of `dialog`; LB_ERR on failure.
 LRESULT ListClear(DialogHandle dialog, ControlId id);
-/// Selects the item at 1-based `position` (0 clears the selection); LB_ERR when
-/// nothing is selected afterwards.
+/// Selects the item at 1-based `position` of control `id` of `dialog` (0 clears the
+/// selection); LB_ERR when nothing is selected afterwards.
 LRESULT ListSelect(DialogHandle dialog, ControlId id, int32_t position);
 
 /// @}

@@ -47,10 +47,11 @@ struct ArrayDescriptor {
   uint32_t steps[kArrayMaxDimensions];
 };
 
-/// Gives a not yet dimensioned array its bounds (first dimension first) and, unless
-/// it is external, a zero-filled block of its own; an array already dimensioned
-/// keeps what it has. A reversed bound, a count, element count or byte size beyond
-/// 32 bits, no dimensions or more than kArrayMaxDimensions, or a string array whose
+/// Gives a not yet dimensioned array its `bounds` (first dimension first), `flags`,
+/// `elementType` and `elementSize` and, unless it is external (`data`, the program's
+/// block, is then used), a zero-filled block of its own; an array already dimensioned
+/// keeps what it has. A reversed bound, a count, element count or byte size beyond 32
+/// bits, no dimensions or more than kArrayMaxDimensions, or a string array whose
 /// element size is not a handle's: error 9. Refused memory: 7. After an error the
 /// array stays not dimensioned.
 void ArrayDimension(ProcedureFrame& frame, ArrayDescriptor& array, void* data, uint8_t flags, uint8_t elementType,
@@ -63,7 +64,8 @@ enum ArrayEraseMode : uint32_t {
   kEraseRelease = 2,  ///< release the block
 };
 
-/// Releases the strings of a string array, then resets or releases the block. An
+/// Releases the strings of a string array, then resets or releases the block as
+/// `mode` (ArrayEraseMode) says. An
 /// external array only stops being dimensioned. Returns the error recorded (51 when
 /// the block cannot be freed), 0 on success.
 uint8_t ArrayErase(ProcedureFrame& frame, ArrayDescriptor& array, uint32_t mode);

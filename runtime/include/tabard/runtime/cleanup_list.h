@@ -55,12 +55,14 @@ consteval CleanupEntry CleanupString(int64_t offset) {
 consteval CleanupEntry CleanupArray(int64_t offset) {
   return cleanup_detail::Encoded(offset, kCleanupArrayKind);
 }
-/// A slot listed only to be skipped, such as a parameter the procedure does not own.
+/// The entry of a slot at `offset` (even) listed only to be skipped, such as a
+/// parameter the procedure does not own.
 consteval CleanupEntry CleanupSkipped(int64_t offset) { return cleanup_detail::Encoded(offset, kCleanupNothing); }
 /// Ends a cleanup list.
 constexpr CleanupEntry kCleanupEnd = 0;
 
-/// Releases the string slots (the slots themselves are not cleared) and erases the
+/// Walks `list` up to kCleanupEnd over the locals of `frame`: releases the string
+/// slots (the slots themselves are not cleared) and erases the
 /// arrays, releasing their memory, in the order listed. An array that cannot be
 /// released ends the walk with its error recorded in `frame`.
 void ReleaseLocals(ProcedureFrame& frame, const CleanupEntry* list);

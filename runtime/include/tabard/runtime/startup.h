@@ -39,11 +39,15 @@ struct ProgramImage {
 extern uint16_t processControlWord;
 extern bool processControlWordRecorded;  ///< processControlWord holds the system's word
 
-/// Program start: never returns; the process ends with the main procedure's result.
+/// Program start from `image`: fills the runtime block, clears the globals, moves
+/// the literal pool into place and calls the main procedure. Never returns; the
+/// process ends with the main procedure's result.
 [[noreturn]] void ProgramStart(const ProgramImage& image);
 
-/// Library entry, called by the loader's entry point with its three arguments.
-/// Returns entryResult (1 after a successful process attach, else 0).
+/// Library entry for the library described by `image`, called by the loader's entry
+/// point with its three arguments: the library's `module`, the loader's `reason`
+/// (1: process attach) and `reserved`. Returns entryResult (1 after a successful
+/// process attach, else 0).
 uint32_t LibraryEntry(const ProgramImage& image, void* module, uint32_t reason, void* reserved);
 
 /// The frame start-up built for the main procedure to link its own frame to.

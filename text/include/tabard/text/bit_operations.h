@@ -23,7 +23,8 @@ void BitToggle(void* address, uint32_t index);
 /// modulo 32, as the processor does; 64 bits move one place per count, so any count
 /// works. A count of 0 changes nothing.
 void ShiftLeft(void* address, uint32_t count, uint32_t widthCode);
-/// Shifts the integer at `address` right by `count` places, zeros coming in (width as for ShiftLeft).
+/// Shifts the integer at `address` right by `count` places, zeros coming in (width as
+/// for ShiftLeft).
 void ShiftRight(void* address, uint32_t count, uint32_t widthCode);
 void ShiftRightSigned(void* address, uint32_t count, uint32_t widthCode);  ///< copies the sign bit in
 /// Rotates the integer at `address` left by `count` places (width as for ShiftLeft).

@@ -40,7 +40,8 @@ long double NumberNot(ProcedureFrame& frame, long double value);
 long double NumberAnd(ProcedureFrame& frame, long double left, long double right);
 /// The bitwise OR of `left` and `right`, each rounded to a 64-bit integer first.
 long double NumberOr(ProcedureFrame& frame, long double left, long double right);
-/// The bitwise exclusive OR of `left` and `right`, each rounded to a 64-bit integer first.
+/// The bitwise exclusive OR of `left` and `right`, each rounded to a 64-bit integer
+/// first.
 long double NumberXor(ProcedureFrame& frame, long double left, long double right);
 
 /// @}

@@ -90,7 +90,8 @@ void WriteWholeDigits(char* out, uint64_t value, uint32_t length);
 
 /// Writes n digits '0'..'9' and a zero byte into `digits`, which must hold
 /// kDecimalDigitsBufferSize bytes whatever n is (n is taken into 1..19): the digit
-/// step works in the whole buffer. Zero, denormals and NaNs give n '0's with exponent 1; infinity
+/// step works in the whole buffer. Zero, denormals and NaNs give n '0's with exponent
+/// 1; infinity
 /// gives n '9's with exponent 999. The first digit of any other value is never '0'.
 DigitResult DecimalDigits(long double value, uint32_t n, char* digits);
 

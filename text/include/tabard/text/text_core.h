@@ -39,8 +39,8 @@ TextSpan TextView(DynString handle);
 /// The bytes and length of an entry's string, borrowed or owned alike.
 TextSpan TextView(const TempStringEntry& entry);
 
-/// Ends the process: a statement took more temporaries than there are, or more than
-/// five at once.
+/// Ends the process, reporting `message`: a statement took more temporaries than
+/// there are, or more than five at once.
 [[noreturn]] void TextStackFault(const char* message);
 
 // Entries of the caller's stack of temporaries: depth 0 is the top. Every text
@@ -90,8 +90,8 @@ inline void TextPushEmpty(ProcedureFrame& frame) { TextPushEntry(frame, {nullptr
 inline void TextPushOwned(ProcedureFrame& frame, DynString handle) { TextPushEntry(frame, {handle, false}); }
 /// Pushes `handle` borrowed: it stays its owner's and is never released by the stack.
 inline void TextPushBorrowed(ProcedureFrame& frame, DynString handle) { TextPushEntry(frame, {handle, true}); }
-/// Pushes an owned copy; on failure pushes the empty string and returns false,
-/// raising nothing itself.
+/// Pushes an owned copy of `count` bytes from `bytes`; on failure pushes the empty
+/// string and returns false, raising nothing itself.
 bool TextPushBytes(ProcedureFrame& frame, const char* bytes, uint32_t count);
 /// Pops the top entry and releases it when owned.
 void TextDrop(ProcedureFrame& frame);
@@ -104,7 +104,7 @@ void TextConcat(ProcedureFrame& frame);
 /// A borrowed text of the variable's own length is copied into its storage. On
 /// failure the variable becomes empty; error 7.
 void TextAssign(ProcedureFrame& frame, DynString* variable);
-/// As TextAssign, but a borrowed text always gets storage of its own.
+/// As TextAssign into `variable`, but a borrowed text always gets storage of its own.
 void TextAssignNew(ProcedureFrame& frame, DynString* variable);
 
 /// Pops the top entry into a fresh argument slot, whose earlier content is not
