@@ -25,7 +25,8 @@ constexpr uint32_t kErrorNumberMask = 0x00FF;      ///< the error number's bits
 /// Records `number` (0 is recorded as 51) with the pending flag. The failing
 /// routine then yields 0 as its result.
 void RaiseError(ProcedureFrame& frame, uint8_t number);
-/// The same record; the failing routine's own result is left as it was.
+/// Records `number` as RaiseError does; the failing routine's own result is left
+/// as it was.
 void RaiseErrorKeepingResult(ProcedureFrame& frame, uint8_t number);
 
 /// Raises error 5, keeping the result (as RaiseErrorKeepingResult).

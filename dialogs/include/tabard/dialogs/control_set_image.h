@@ -10,7 +10,8 @@ namespace tabard {
 /// @addtogroup dialogs
 /// @{
 
-/// Consumes the image name on top of the caller's stack. Mode bit 0 (kImageScaled)
+/// Gives control `id` of `dialog` the image named on top of the caller's stack,
+/// which is consumed. `mode` bit 0 (kImageScaled)
 /// fits the image to the control's client area, else it keeps its own size; bit 1
 /// (kImageButton) addresses a button, else a static control. A bitmap of that name
 /// is used when the module has one, else an icon.

@@ -33,11 +33,11 @@ struct DialogTemplateRequest {
   uint32_t exStyle;  ///< extended window style
 };
 
-/// The style the template carries for a caller's style and position.
+/// The style the template carries for a caller's `style` and position `x`, `y`.
 uint32_t DialogTemplateStyle(uint32_t style, int32_t x, int32_t y);
 
-/// Writes the template into `buffer` and returns its length in bytes, which is
-/// never more than kDialogTemplateMaxBytes.
+/// Writes the template `request` describes into `buffer` and returns its length in
+/// bytes, which is never more than kDialogTemplateMaxBytes.
 size_t DialogTemplateBuild(DialogTemplateBuffer& buffer, const DialogTemplateRequest& request);
 
 /// @}

@@ -13,12 +13,18 @@ namespace tabard {
 
 struct ArrayDescriptor;
 
-bool CheckByteFrom32(ProcedureFrame& frame, int32_t value);      ///< 0 to 255, else 6
-bool CheckByteFrom16(ProcedureFrame& frame, uint16_t value);     ///< high byte 0, else 6
-bool CheckUnsignedFrom32(ProcedureFrame& frame, int32_t value);  ///< not negative, else 6
-bool CheckSigned16(ProcedureFrame& frame, int32_t value);        ///< -32,768 to 32,767, else 6
-bool CheckNonNegative16(ProcedureFrame& frame, int32_t value);   ///< 0 to 32,767, else 6
-bool CheckUnsigned16(ProcedureFrame& frame, int32_t value);      ///< 0 to 65,535, else 6
+/// True when `value` is 0 to 255; else error 6 and false.
+bool CheckByteFrom32(ProcedureFrame& frame, int32_t value);
+/// True when the high byte of `value` is 0; else error 6 and false.
+bool CheckByteFrom16(ProcedureFrame& frame, uint16_t value);
+/// True when `value` is not negative; else error 6 and false.
+bool CheckUnsignedFrom32(ProcedureFrame& frame, int32_t value);
+/// True when `value` is -32,768 to 32,767; else error 6 and false.
+bool CheckSigned16(ProcedureFrame& frame, int32_t value);
+/// True when `value` is 0 to 32,767; else error 6 and false.
+bool CheckNonNegative16(ProcedureFrame& frame, int32_t value);
+/// True when `value` is 0 to 65,535; else error 6 and false.
+bool CheckUnsigned16(ProcedureFrame& frame, int32_t value);
 
 /// An index within lower..upper gives its offset from the lower bound; outside, 9.
 struct SubscriptCheck {

@@ -26,7 +26,9 @@ void ShiftLeft(void* address, uint32_t count, uint32_t widthCode);
 /// Shifts the integer at `address` right by `count` places, zeros coming in (width as
 /// for ShiftLeft).
 void ShiftRight(void* address, uint32_t count, uint32_t widthCode);
-void ShiftRightSigned(void* address, uint32_t count, uint32_t widthCode);  ///< copies the sign bit in
+/// Shifts the integer at `address` right by `count` places, copying the sign bit in
+/// (width as for ShiftLeft).
+void ShiftRightSigned(void* address, uint32_t count, uint32_t widthCode);
 /// Rotates the integer at `address` left by `count` places (width as for ShiftLeft).
 void RotateLeft(void* address, uint32_t count, uint32_t widthCode);
 /// Rotates the integer at `address` right by `count` places (width as for ShiftLeft).
