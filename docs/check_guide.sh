@@ -30,9 +30,9 @@ awk -v root="$root" '
   pending && /^```/ { print; printf "%s", region(path, name); skipping = 1; pending = 0; next }
   pending { printf "%s:%d: a code block must follow the marker\n", FILENAME, FNR > "/dev/stderr"; failed = 1; pending = 0 }
   match($0, /^<!-- from [^:]+: [a-z-]+ -->$/) {
-    spec = substr($0, 11, length($0) - 14)
-    path = substr(spec, 1, index(spec, ":") - 1)
-    name = substr(spec, index(spec, ":") + 2)
+    marker = substr($0, 11, length($0) - 14)
+    path = substr(marker, 1, index(marker, ":") - 1)
+    name = substr(marker, index(marker, ":") + 2)
     pending = 1
   }
   { print }
