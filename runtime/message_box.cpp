@@ -31,19 +31,24 @@ constexpr MessageRange kInputMessages[] = {
     {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
 };
 
-// A bound, so that a steady stream of input cannot hold the box back for ever;
-// clearing even thousands of queued messages takes a small part of it. (Message
-// times cannot bound it: input read from the window system while clearing may
-// be stamped with the time it is read, not the time it was given.)
+// Input given before the box is about to show goes, however long clearing it takes:
+// a slow machine that reads a flood late must not let its tail answer the box.
+// Input given since goes only within a bound, so that a steady stream of it cannot
+// hold the box back for ever. The system stamps input with the time the window
+// system gave it (never later than when it was read), so a message's time tells
+// which it is.
 constexpr DWORD kLongestClearingMs = 1000;
+
+bool GivenSince(const MSG& message, DWORD moment) { return static_cast<int32_t>(message.time - moment) > 0; }
 
 void DiscardQueuedInput() {
   const DWORD start = platform::GetTickCount();
   platform::GetQueueStatus(QS_ALLINPUT);
   MSG message;
   for (const MessageRange& range : kInputMessages)
-    while (platform::GetTickCount() - start < kLongestClearingMs &&
-           platform::PeekMessage(&message, nullptr, range.first, range.last, PM_REMOVE)) {
+    while (platform::PeekMessage(&message, nullptr, range.first, range.last, PM_NOREMOVE) &&
+           !(GivenSince(message, start) && platform::GetTickCount() - start >= kLongestClearingMs)) {
+      platform::PeekMessage(&message, nullptr, range.first, range.last, PM_REMOVE);
     }
   // A drag whose button release was just discarded would keep the mouse, and
   // with it every click meant for the box.
