@@ -31,12 +31,13 @@ constexpr MessageRange kInputMessages[] = {
     {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
 };
 
-// Input given before the box is about to show goes, however long clearing it takes:
-// a slow machine that reads a flood late must not let its tail answer the box.
-// Input given since goes only within a bound, so that a steady stream of it cannot
-// hold the box back for ever. The system stamps input with the time the window
-// system gave it (never later than when it was read), so a message's time tells
-// which it is.
+// Input given before the box shows never answers it, however long clearing it takes:
+// a slow machine that takes a flood in late must not let its tail answer the box.
+// The system stamps input with the time the window system gave it (never later
+// than when it was read), so clearing goes on until it reaches input stamped since
+// it began, and only then does a bound end it, so that a steady stream of input
+// cannot hold the box back for ever. What it takes of that stream was given before
+// the box appeared too.
 constexpr DWORD kLongestClearingMs = 1000;
 
 bool GivenSince(const MSG& message, DWORD moment) { return static_cast<int32_t>(message.time - moment) > 0; }
@@ -46,9 +47,8 @@ void DiscardQueuedInput() {
   platform::GetQueueStatus(QS_ALLINPUT);
   MSG message;
   for (const MessageRange& range : kInputMessages)
-    while (platform::PeekMessage(&message, nullptr, range.first, range.last, PM_NOREMOVE) &&
+    while (platform::PeekMessage(&message, nullptr, range.first, range.last, PM_REMOVE) &&
            !(GivenSince(message, start) && platform::GetTickCount() - start >= kLongestClearingMs)) {
-      platform::PeekMessage(&message, nullptr, range.first, range.last, PM_REMOVE);
     }
   // A drag whose button release was just discarded would keep the mouse, and
   // with it every click meant for the box.
