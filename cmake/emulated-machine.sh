@@ -7,7 +7,7 @@
 # boots it with two processors, copies the checkout and BUILD_DIR onto the machine's
 # own memory (Windows programs started from the shared folder crash under Wine),
 # runs ctest there and prints its output. The exit status is ctest's, or 124 when
-# the machine did not end within EMULATED_MACHINE_MINUTES (default 60).
+# the machine did not end within EMULATED_MACHINE_MINUTES (default 45).
 # The image's making, the boot, the copy, the Wine prefix and the tests are timed;
 # the times go to BUILD_DIR/emulated-stages. DEMO_SOAK_ROUNDS is passed on.
 set -uo pipefail
@@ -94,7 +94,7 @@ run_tests() {
   fi
 
   write_job "$exchange" "$build" "$@"
-  local minutes=${EMULATED_MACHINE_MINUTES:-60} booted
+  local minutes=${EMULATED_MACHINE_MINUTES:-45} booted
   booted=$(now)
   # The disk image is only read: what the machine writes goes to a throwaway overlay.
   timeout -k 30 "$((minutes * 60))" qemu-system-x86_64 -machine q35 -accel tcg,thread=multi -smp 2 -m 6144 \
