@@ -45,6 +45,9 @@ bool GivenSince(const MSG& message, DWORD moment) { return static_cast<int32_t>(
 void DiscardQueuedInput() {
   const DWORD start = platform::GetTickCount();
   platform::GetQueueStatus(QS_ALLINPUT);
+  // Held by one window, the mouse's messages go there without asking every window
+  // under the pointer where it stands: clearing hundreds of them took a minute.
+  platform::SetCapture(platform::GetActiveWindow());
   MSG message;
   for (const MessageRange& range : kInputMessages)
     while (platform::PeekMessage(&message, nullptr, range.first, range.last, PM_REMOVE) &&
