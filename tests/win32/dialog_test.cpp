@@ -107,7 +107,7 @@ TEST_F(DialogTest, CommandsKeysAndEndingsReachTheRightCallbacksAndOwner) {
     if (c.mode != Modeless) DialogShowModal(dialog, Recording<D>, &result);
     const ExpectedMessage& last = c.expected.back();
     PumpUntil([&] { return !act && !(last.flags & kAbsent) && CountSeen(last.seer, last.message) > 0; },
-              last.flags & kAbsent ? 400 : 3000);
+              last.flags & kAbsent ? 400 : 10000);
     PumpUntil([] { return false; }, 50), KillTimer(nullptr, menuGuard);
 
     EXPECT_TRUE(SequenceMatches(c.expected));
