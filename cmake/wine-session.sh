@@ -113,7 +113,7 @@ prepare() {
   # descriptor would keep the lock after this script has ended.
   exec 9>"$dir/lock"
   flock 9
-  export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
   use_loader "$bits"
   if [ -z "${DISPLAY:-}" ] || [ -n "${WINE_SESSION_PRIVATE_DISPLAY:-}" ]; then
     DISPLAY=$(start_display "$dir")

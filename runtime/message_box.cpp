@@ -29,19 +29,27 @@ constexpr MessageRange kInputMessages[] = {
     {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
 };
 
-// A bound, so that a steady stream of input cannot hold the box back for ever;
-// clearing even thousands of queued messages takes a small part of it. (Message
-// times cannot bound it: input read from the window system while clearing may
-// be stamped with the time it is read, not the time it was given.)
+// Input given before the box shows never answers it, however long clearing it takes:
+// a slow machine that takes a flood in late must not let its tail answer the box.
+// The system stamps input with the time the window system gave it (never later
+// than when it was read), so clearing goes on until it reaches input stamped since
+// it began, and only then does a bound end it, so that a steady stream of input
+// cannot hold the box back for ever. What it takes of that stream was given before
+// the box appeared too.
 constexpr DWORD kLongestClearingMs = 1000;
+
+bool GivenSince(const MSG& message, DWORD moment) { return static_cast<int32_t>(message.time - moment) > 0; }
 
 void DiscardQueuedInput() {
   const DWORD start = platform::GetTickCount();
   platform::GetQueueStatus(QS_ALLINPUT);
+  // Held by one window, the mouse's messages go there without asking every window
+  // under the pointer where it stands: clearing hundreds of them took a minute.
+  platform::SetCapture(platform::GetActiveWindow());
   MSG message;
   for (const MessageRange& range : kInputMessages)
-    while (platform::GetTickCount() - start < kLongestClearingMs &&
-           platform::PeekMessage(&message, nullptr, range.first, range.last, PM_REMOVE)) {
+    while (platform::PeekMessage(&message, nullptr, range.first, range.last, PM_REMOVE) &&
+           !(GivenSince(message, start) && platform::GetTickCount() - start >= kLongestClearingMs)) {
     }
   // A drag whose button release was just discarded would keep the mouse, and
   // with it every click meant for the box.

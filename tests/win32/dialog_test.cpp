@@ -35,7 +35,15 @@ void ClickGo() { RECT r{}; GetMenuItemRect(dialog, GetMenu(dialog), 1, &r); Clic
 void CALLBACK LeaveMenuLoop(HWND, UINT, UINT_PTR, DWORD) { PressKeys({VK_ESCAPE}), PressKeys({VK_ESCAPE}); }
 void OpenByKeys() { PressKeys({VK_MENU, 'F'}), PressKey('O'), menuGuard = SetTimer(nullptr, 0, 2000, LeaveMenuLoop); }
 void End(const SeenMessage& s) { DialogEnd(s.window, s.message == WM_APP ? 42 : s.message == WM_CLOSE ? 9 : 2); }
-void CALLBACK ActOnce(HWND, UINT, UINT_PTR timer, DWORD) { KillTimer(nullptr, timer), std::exchange(act, nullptr)(); }
+// As on a slow machine, where a dialog takes longer to come up than any fixed delay.
+void SlowStart(const SeenMessage&) { Sleep(250); }
+bool actsWhenIdle = false;  // the scenario's modal loop tells its owner when it goes idle
+// Acts once the dialog is up: shown, and its modal loop idle once when the owner hears of that. A fixed delay
+// fired before the loop first went idle wherever showing the dialog took longer than the delay.
+void CALLBACK ActWhenUp(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (IsWindowVisible(dialog) && !(actsWhenIdle && CountSeen(O, WM_ENTERIDLE) == 0))
+    KillTimer(nullptr, timer), std::exchange(act, nullptr)();
+}
 
 enum Mode { Modeless, Modal, Owned };  // Owned: modal, with an owner
 struct Scenario {
@@ -63,6 +71,9 @@ TEST_F(DialogTest, CommandsKeysAndEndingsReachTheRightCallbacksAndOwner) {
        {Any(D, WM_INITDIALOG), With(O, WM_CANCELMODE, 0, kWParam | kLParam), Any(O, WM_CANCELMODE, kOptional),
         With(O, WM_ENABLE, FALSE), With(O, WM_ENTERIDLE, MSGF_DIALOGBOX, kWParam | kRepeated), Any(D, WM_APP),
         Any(D, WM_CLOSE), With(O, WM_ENABLE, TRUE), Any(D, WM_DESTROY)}, 42},
+      {Owned, kCap, 10, nullptr, [] { PostMessageA(dialog, WM_APP, 0, 0); }, {{D, WM_INITDIALOG, 0, SlowStart},
+       {D, WM_APP, 1, End}}, {Any(D, WM_INITDIALOG), With(O, WM_ENTERIDLE, MSGF_DIALOGBOX, kWParam | kRepeated),
+       Any(D, WM_APP), Any(D, WM_CLOSE), Any(D, WM_DESTROY)}, 42},  // the loop is idle before the message comes
       {Owned, WS_POPUP | DS_NOIDLEMSG, 10, nullptr, End7, {}, {Any(O, WM_ENTERIDLE, kAbsent)}, 7},
       {Owned, 0, IDCANCEL, rc, Escape, {{C, WM_COMMAND, 1, End}}, {With(C, WM_COMMAND, IDCANCEL), Any(D, WM_CLOSE)}, 2},
       {Owned, 0, 10, nullptr, [] { DestroyWindow(dialog); }, {},
@@ -93,11 +104,12 @@ TEST_F(DialogTest, CommandsKeysAndEndingsReachTheRightCallbacksAndOwner) {
       ASSERT_TRUE(BringToFront(owner) && runtimeBlock.activeDialog == nullptr);
       ASSERT_TRUE((ClickAt(CentreOf(dialog)), PumpUntil([] { return runtimeBlock.activeDialog == dialog; })));
     }
-    SetTimer(nullptr, 0, 80, ActOnce);
+    actsWhenIdle = c.mode == Owned && !(c.style & DS_NOIDLEMSG);
+    SetTimer(nullptr, 0, 10, ActWhenUp);
     if (c.mode != Modeless) DialogShowModal(dialog, Recording<D>, &result);
     const ExpectedMessage& last = c.expected.back();
     PumpUntil([&] { return !act && !(last.flags & kAbsent) && CountSeen(last.seer, last.message) > 0; },
-              last.flags & kAbsent ? 400 : 3000);
+              last.flags & kAbsent ? 400 : 10000);
     PumpUntil([] { return false; }, 50), KillTimer(nullptr, menuGuard);
 
     EXPECT_TRUE(SequenceMatches(c.expected));

@@ -3,6 +3,7 @@
 // answer it; the key given once the box is visible must.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 #include <tabard/runtime/message_box.h>
@@ -12,14 +13,35 @@
 
 using namespace tabard;
 
+namespace {
+
+// As on a slow machine, where taking each input message off the queue costs far more: the queued flood outlasts
+// any bound on clearing it.
+LRESULT CALLBACK SlowInput(int code, WPARAM removal, LPARAM message) {
+  const UINT m = reinterpret_cast<const MSG*>(message)->message;
+  if (code == HC_ACTION && removal == PM_REMOVE && ((m >= WM_KEYFIRST && m <= WM_KEYLAST) || m == WM_MOUSEMOVE))
+    Sleep(25);
+  return CallNextHookEx(nullptr, code, removal, message);
+}
+
+std::string SixtyEscapes() {
+  std::string keys = "key --delay 0";
+  for (int k = 0; k < 60; ++k) keys += " Escape";
+  return keys;
+}
+
+}  // namespace
+
 TEST(RuntimeMessageBox, ShowsCaptionAndTextAndOnlyInputGivenWhileVisibleAnswersIt) {
-  struct Case { const char* queued; const char* text; const char* caption; uint32_t style; int32_t result; };
+  struct Case { std::string queued; const char* text; const char* caption; uint32_t style; int32_t result; bool slow; };
   const Case cases[] = {  // an empty caption shows the runtime's own; the high bits would ask for a service box
-      {"key Escape Escape", "", "My caption", MB_OKCANCEL, IDOK},
-      {"click 1 key space Return", "Go on?", "", 0xFFFF0000u | MB_OKCANCEL, IDCANCEL}};
+      {"key Escape Escape", "", "My caption", MB_OKCANCEL, IDOK, false},
+      {"click 1 key space Return", "Go on?", "", 0xFFFF0000u | MB_OKCANCEL, IDCANCEL, false},
+      {SixtyEscapes(), "Slowly", "Slow machine", MB_OKCANCEL, IDOK, true}};
   PrepareToolkit();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.queued);
+    const HHOOK slow = c.slow ? SetWindowsHookExA(WH_GETMESSAGE, SlowInput, nullptr, GetCurrentThreadId()) : nullptr;
     HWND busy = CreateWindowExA(0, "STATIC", "Busy", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100, nullptr,
                                 nullptr, nullptr, nullptr);
     ASSERT_TRUE(BringToFront(busy) && XdoTool(MoveTo(busy) + " " + c.queued));
@@ -35,5 +57,6 @@ TEST(RuntimeMessageBox, ShowsCaptionAndTextAndOnlyInputGivenWhileVisibleAnswersI
               std::tuple(result, TextStackDepth(frame), TextOf(borrowed)));
     TextRelease(borrowed);
     DestroyWindow(busy);
+    if (slow) UnhookWindowsHookEx(slow);
   }
 }

@@ -1,6 +1,8 @@
 #include "tests/win32/message_sequence.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 std::vector<SeenMessage> recordedMessages;
 std::vector<Reaction> recordingReactions;
@@ -29,7 +31,14 @@ HWND CreateRecordingOwner() {
                          nullptr, module, nullptr);
 }
 
-bool SequenceMatches(const std::vector<ExpectedMessage>& expected) {
+static std::string Describe(Seer seer, uint32_t message, WPARAM w) {
+  constexpr const char* kSeers[] = {"dialog", "control", "menu", "owner"};
+  char number[16];
+  std::snprintf(number, sizeof number, " 0x%04X", message);
+  return kSeers[static_cast<int>(seer)] + std::string(number) + " w=" + std::to_string(w);
+}
+
+::testing::AssertionResult SequenceMatches(const std::vector<ExpectedMessage>& expected) {
   std::vector<SeenMessage> seen;  // only the messages the table names
   for (const SeenMessage& m : recordedMessages)
     if (std::ranges::any_of(expected, [&](auto& e) { return e.message == m.message; })) seen.push_back(m);
@@ -42,5 +51,24 @@ bool SequenceMatches(const std::vector<ExpectedMessage>& expected) {
   for (const ExpectedMessage& e : expected)
     if (!(e.flags & kAbsent) && !matches(e)) missing = missing || !(e.flags & kOptional);
     else if (!(e.flags & kAbsent)) while (++a, (e.flags & kRepeated) && matches(e)) {}
-  return !missing && a == seen.size();
+  if (!missing && a == seen.size()) return ::testing::AssertionSuccess();
+  ::testing::AssertionResult failure = ::testing::AssertionFailure();
+  std::vector<std::string> saw;  // a run of the same message on one line
+  for (size_t i = 0, n = 1; i < seen.size(); i += n, n = 1) {
+    while (i + n < seen.size() && seen[i + n].seer == seen[i].seer && seen[i + n].message == seen[i].message) ++n;
+    saw.push_back(Describe(seen[i].seer, seen[i].message, seen[i].wParam) + (n > 1 ? " x" + std::to_string(n) : ""));
+  }
+  failure << "expected (w: compared; ?: optional; +: repeated; !: absent) | seen\n";
+  for (size_t row = 0; row < std::max(expected.size(), saw.size()); ++row) {
+    std::string left;
+    if (row < expected.size()) {
+      const ExpectedMessage& e = expected[row];
+      left = Describe(e.seer, e.message, e.wParam);
+      if (!(e.flags & kWParam)) left.resize(left.find(" w="));
+      left += e.flags & kOptional ? " ?" : e.flags & kRepeated ? " +" : e.flags & kAbsent ? " !" : "";
+    }
+    left.resize(std::max<size_t>(left.size(), 32), ' ');
+    failure << left << "| " << (row < saw.size() ? saw[row] : "") << "\n";
+  }
+  return failure;
 }

@@ -15,6 +15,8 @@ inline int ShowMessageBox(HWND owner, const char* text, const char* caption, UIN
 inline DWORD GetQueueStatus(UINT kinds) { return ::GetQueueStatus(kinds); }
 inline DWORD GetTickCount() { return ::GetTickCount(); }
 inline BOOL ReleaseCapture() { return ::ReleaseCapture(); }
+inline HWND SetCapture(HWND window) { return ::SetCapture(window); }
+inline HWND GetActiveWindow() { return ::GetActiveWindow(); }
 inline BOOL PlayMessageBeep(UINT type) { return ::MessageBeep(type); }
 
 }  // namespace platform
