@@ -93,7 +93,8 @@ run_emulated() {
   return $result
 }
 # Where the machine cannot start the build's programs, its tests that need no Wine
-# (the program image, the installed package and the example's build) still run.
+# (the program image, the installed package, the example's build, the layering, the
+# guide and the reference) still run.
 # The 32-bit product's tests under Wine run in an emulated machine where this one
 # cannot run them, and count as a run like any other.
 run_windows() {
