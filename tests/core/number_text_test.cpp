@@ -21,7 +21,8 @@ using limits = std::numeric_limits<long double>;
 static std::string Text(long double value, uint32_t n) {
   char buffer[kNumberTextBufferSize];
   const uint32_t length = NumberTextCore(value, n, buffer);
-  EXPECT_TRUE(length <= 27 && buffer[length - 1] == ' ') << length;
+  EXPECT_LE(length, 27u);
+  EXPECT_EQ(' ', buffer[length - 1]);
   return std::string(buffer, length - 1);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <tabard/base/runtime_block.h>
 #include <tabard/base/runtime_error.h>
 #include <tabard/runtime/array_block.h>
@@ -35,7 +37,8 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
   for (const auto& c : cases) {
     ProcedureFrame frame;
     EXPECT_EQ(c.error == 0, c.run(frame)) << &c - cases;
-    EXPECT_TRUE(frame.errorWord == (c.error ? kErrorPending | c.error : 0) && ErrorNumber(frame) == c.error % 256)
+    EXPECT_EQ(std::tuple(c.error ? kErrorPending | c.error : 0, c.error % 256),
+              std::tuple(frame.errorWord, uint32_t{ErrorNumber(frame)}))
         << &c - cases;
   }
 }
@@ -90,7 +93,7 @@ TEST(PlatformClass, FlagsAndProcessorClassFollowPlatformAndProcessor) {
     const auto& c = cases[i];
     cpuidCalls = 0, mmx = c.mmx, keyPresent = c.key;
     const PlatformClass found = ClassifyPlatform({0, 4, 0, c.build, c.os, {}}, c.cpu, kFakes);
-    EXPECT_TRUE(found.platformFlags == c.flags && found.cpuClass == c.level && cpuidCalls == c.calls) << i;
+    EXPECT_EQ(std::tuple(c.flags, c.level, c.calls), std::tuple(found.platformFlags, int{found.cpuClass}, cpuidCalls)) << i;
   }
   EXPECT_EQ(0x0A03, ClassifyPlatform({0, 0x10A, 0x203, 0, kNt, {}}, {}, kFakes).osVersion);
 }
@@ -127,7 +130,7 @@ TEST(ArrayDimension, MeasuresBoundsStepsAndSizes) {
     for (const auto& bounds : c.dims) ArrayDimension(frame, array, c.data, c.flags, c.type, c.size, bounds);
     EXPECT_EQ(c.shape, Shape(array, frame));
     EXPECT_EQ(0, ArrayErase(frame, array, kEraseRelease));
-    EXPECT_TRUE((array.flags & kArrayDimensioned) == 0 && (array.data == nullptr || c.data) && storage[2] == 3);
+    EXPECT_EQ(std::tuple(0, Address(c.data), 3), std::tuple(array.flags & kArrayDimensioned, Address(array.data), storage[2]));
   }
 }
 
@@ -148,8 +151,11 @@ TEST(ArrayErase, ModesAndFlagsChooseBetweenKeepingAndReleasing) {
     auto* cells = static_cast<DynString*>(array.data);
     for (const int k : {0, 2, 4}) cells[k] = c.type == kStr ? MakeText("text") : reinterpret_cast<DynString>(cells + k);
     EXPECT_EQ(0, ArrayErase(frame, array, c.mode));
-    EXPECT_EQ(c.keeps, array.data != nullptr && (array.flags & kArrayDimensioned)) << &c - cases;
-    EXPECT_TRUE(!c.keeps || std::vector<DynString>(5) == std::vector<DynString>(cells, cells + 5)) << &c - cases;
+    EXPECT_EQ(std::pair(c.keeps, c.keeps), std::pair(array.data != nullptr, (array.flags & kArrayDimensioned) != 0))
+        << &c - cases;
+    if (c.keeps) {
+      EXPECT_EQ(std::vector<DynString>(5), std::vector<DynString>(cells, cells + 5)) << &c - cases;
+    }
     ArrayErase(frame, array, kEraseRelease);
   }
 }

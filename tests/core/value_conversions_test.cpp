@@ -1,6 +1,8 @@
 // Conversions of single values: control message packing, dialog units, bit operations, number companions.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cstring>
 
 #include <tabard/controls/ip_address.h>
@@ -31,15 +33,16 @@ static uint64_t Apply(void (*operation)(void*, uint32_t, uint32_t), uint64_t val
   const uint64_t mask = ~uint64_t{0} >> (code & 1 ? 56 : code & 2 ? 48 : code & 4 ? 32 : 0);  // the operand's width
   uint64_t memory[2] = {(value & mask) | (kGuard & ~mask), kGuard};
   operation(memory, count, code);
-  EXPECT_TRUE(memory[1] == kGuard && (memory[0] & ~mask) == (kGuard & ~mask)) << "beyond the operand's width";
+  EXPECT_EQ(std::pair(kGuard, kGuard & ~mask), std::pair(memory[1], memory[0] & ~mask)) << "beyond the operand's width";
   return memory[0] & mask;
 }
 
 TEST(BitOperations, AddressBitsAcrossBytesAndShiftAndRotateByWidth) {
   unsigned char bits[3] = {0, 0, 0};
   BitSet(bits, 0), BitSet(bits, 9), BitSet(bits, 23);
-  EXPECT_TRUE(bits[0] == 0x01 && bits[1] == 0x02 && bits[2] == 0x80 && BitTest(bits, 9) == 1 && BitTest(bits, 10) == 0);
-  EXPECT_TRUE((BitReset(bits, 9), BitToggle(bits, 10), BitToggle(bits, 0), !bits[0] && bits[1] == 4 && bits[2] == 128));
+  EXPECT_EQ(std::tuple(0x01, 0x02, 0x80, 1u, 0u), std::tuple(bits[0], bits[1], bits[2], BitTest(bits, 9), BitTest(bits, 10)));
+  BitReset(bits, 9), BitToggle(bits, 10), BitToggle(bits, 0);
+  EXPECT_EQ(std::tuple(0, 4, 128), std::tuple(bits[0], bits[1], bits[2]));
   constexpr uint64_t kAll = ~uint64_t{0}, kTop = uint64_t{1} << 63;
   const auto sl = ShiftLeft, sr = ShiftRight, sra = ShiftRightSigned, rl = RotateLeft, rr = RotateRight;
   // clang-format off

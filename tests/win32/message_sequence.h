@@ -3,6 +3,8 @@
 // compares it with a table of expected messages. Messages that appear nowhere in
 // the table are not compared, so a scenario names exactly the messages it is
 // about; an unexpected one of those fails as surely as a missing one.
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include <tabard/dialogs/dialog_types.h>
@@ -27,4 +29,5 @@ template <Seer s> int32_t Recording(DialogHandle d, uint32_t m, WPARAM w, LPARAM
 int CountSeen(Seer seer, uint32_t message);
 // A visible top-level window that logs as Seer::Owner, then does what the default procedure does.
 HWND CreateRecordingOwner();
-bool SequenceMatches(const std::vector<ExpectedMessage>& expected);
+// On a mismatch, the expected and the seen messages side by side, the first difference marked.
+testing::AssertionResult SequenceMatches(const std::vector<ExpectedMessage>& expected);
