@@ -101,7 +101,7 @@ const SweepCase kCases[] = {
   OP("@|8007>,ab,cd", "1 abcd|0>,ab,cd", Borrow(r, "ab"); Borrow(r, "cd"), TextConcat(f)),
   OP("", "0 0>new", v = MakeText("old"); PushText(f, "new"), TextAssign(f, &v)),
   OP("", "0 0>", v = MakeText("old"); TextPushEmpty(f), TextAssignNew(f, &v)),
-  OP("", "0 0>vwxyz,vwxyz", v = MakeText("abcde"); Borrow(r, "vwxyz"), TextAssign(f, &v)),
+  OP("", "0 0>x,x", v = MakeText("a"); Borrow(r, "x"), TextAssign(f, &v)),  // the same length: the storage is reused
   OP("8007>,long", "1 0>long,long", v = MakeText("abc"); Borrow(r, "long"), TextAssign(f, &v)),
   OP("", "0 0>self", v = MakeText("self"); TextPushBorrowed(f, v), TextAssign(f, &v)),
   OP("8007>,xyz", "1 0>xyz,xyz", v = MakeText("abc"); Borrow(r, "xyz"), TextAssignNew(f, &v)),

@@ -23,7 +23,7 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
       ROW((RaiseError(f, 0), false), 51), ROW((RaiseError5(f), false), 5), ROW((RaiseError6(f), false), 6),
       ROW((RaiseErrorKeepingResult(f, 9), false), 9), ROW((RaiseErrorKeepingResult(f, 0), false), 51),
       ROW((RaiseError52(f), false), 52), ROW((RaiseError244(f), false), 244), ROW(CheckByteFrom32(f, 0), 0),
-      ROW((RaiseError(f, 7), RaiseError(f, 9), false), 9), ROW(CheckByteFrom32(f, 255), 0),
+      ROW((RaiseError(f, 7), RaiseError(f, 6), false), 6), ROW(CheckByteFrom32(f, 255), 0),
       ROW(CheckByteFrom32(f, 256), 6), ROW(CheckByteFrom32(f, -1), 6), ROW(CheckUnsignedFrom32(f, 0), 0),
       ROW(CheckUnsignedFrom32(f, INT32_MAX), 0), ROW(CheckUnsignedFrom32(f, -1), 6), ROW(CheckSigned16(f, -32768), 0),
       ROW(CheckSigned16(f, 32767), 0), ROW(CheckSigned16(f, 32768), 6), ROW(CheckSigned16(f, -32769), 6),

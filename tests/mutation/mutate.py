@@ -170,10 +170,21 @@ def main():
         sys.exit("the tests fail before any fault is put in:\n" + out)
 
     only = {int(i) for i in args.only.split(",")} if args.only else None
+    # Which candidates compiled, from an earlier run of this seed: a run of a few of them
+    # need not compile the rest to number them.
+    record = os.path.join(args.scratch, "drawn-%d.txt" % args.seed)
+    known = [int(i) for i in open(record).read().split()] if os.path.exists(record) else None
+    compiled = []
     killed, survived, drawn = 0, [], 0
-    for site in candidates:
+    for index, site in enumerate(candidates):
         if drawn == args.count:
             break
+        if known is not None and only is not None:
+            if index not in known:
+                continue
+            if known.index(index) + 1 not in only:
+                drawn = known.index(index) + 1
+                continue
         path, number, start, end, replacement = site
         label, original = describe(site)
         target = os.path.join(source, path)
@@ -187,7 +198,8 @@ def main():
             code, out = run(build_cmd, source)
             if code != 0:
                 continue  # the compiler rejects it: not a fault a test could catch
-            drawn += 1
+            drawn = len(compiled) + 1 if known is None or only is None else known.index(index) + 1
+            compiled.append(index)
             if only is not None and drawn not in only:
                 continue
             code, out = run(test_cmd + ["--gtest_brief=1"], build, args.timeout)
@@ -203,6 +215,9 @@ def main():
             verdict = "killed (%s)" % (", ".join(failed[:3]) or ("timeout" if code == "timeout" else "crash"))
         print("%3d %-9s %s  %s" % (drawn, verdict.split()[0], label, " ".join(verdict.split()[1:])), flush=True)
     run(build_cmd, source)  # leave the scratch build matching the tree
+    if known is None and drawn == args.count:
+        with open(record, "w") as f:
+            f.write(" ".join(map(str, compiled)))
     total = killed + len(survived)
     print("\nseed %d: %d of %d faults killed (%.0f%%)" % (args.seed, killed, total, 100.0 * killed / max(total, 1)))
     for i, label in survived:

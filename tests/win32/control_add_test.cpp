@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <tabard/base/runtime_block.h>
@@ -102,17 +103,20 @@ TEST_F(ControlAddTest, KindTableGivesClassStylesAndImage) {
     requested.clear();
     const HWND control = MakeControl(frame, c.kind, dialog, id++, c.text, 5, 5, c.width, c.height, c.style, c.exStyle,
                                      nullptr, c.kind == Custom ? kList : "ignored");
-    ASSERT_TRUE(control != nullptr && !requested.empty());
+    ASSERT_NE(nullptr, control);
+    ASSERT_FALSE(requested.empty());
     const Requested& made = requested.front();
     EXPECT_STRCASEEQ(c.className, made.className.c_str());
-    EXPECT_TRUE(made.style == c.finalStyle && made.exStyle == c.finalExStyle && made.text == c.text);
-    EXPECT_TRUE(dialog == GetParent(control) && TextStackDepth(frame) == 0);
+    EXPECT_EQ(std::tuple(c.finalStyle, c.finalExStyle, std::string(c.text), dialog, 0),
+              std::tuple(made.style, made.exStyle, made.text, GetParent(control), TextStackDepth(frame)));
     if (c.held == kUnchecked) continue;
     const HeldImage held = ImageHeld(control, std::string(c.className) == "Button" ? BM_GETIMAGE : STM_GETIMAGE);
     const RECT box = Mapped(5, 5, c.width, c.height);
     const SIZE size = c.scaled ? SIZE{box.right - box.left, box.bottom - box.top} : SIZE{16, 16};
     EXPECT_EQ(c.held, held.type);
-    EXPECT_TRUE(c.held != IMAGE_BITMAP || (size.cx == held.size.cx && size.cy == held.size.cy));
+    if (c.held == IMAGE_BITMAP) {
+      EXPECT_EQ(std::pair(size.cx, size.cy), std::pair(held.size.cx, held.size.cy));
+    }
   }
 }
 
@@ -130,9 +134,11 @@ TEST_F(ControlAddTest, PlacesTheControlByItsMappedEdgesWithFontAndCallback) {
     expected.right = std::max(expected.right, expected.left), expected.bottom = std::max(expected.bottom, expected.top);
     GetWindowRect(control, &actual);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
-    EXPECT_TRUE(EqualRect(&expected, &actual));
-    EXPECT_TRUE(runtimeBlock.dialogFont == reinterpret_cast<void*>(SendMessageA(control, WM_GETFONT, 0, 0)) &&
-                reinterpret_cast<LONG_PTR>(NoOpCallback) == GetWindowLongPtrA(control, GWLP_USERDATA));
+    EXPECT_EQ(std::tuple(expected.left, expected.top, expected.right, expected.bottom),
+              std::tuple(actual.left, actual.top, actual.right, actual.bottom));
+    EXPECT_EQ(std::pair(runtimeBlock.dialogFont, reinterpret_cast<LONG_PTR>(NoOpCallback)),
+              std::pair(reinterpret_cast<void*>(SendMessageA(control, WM_GETFONT, 0, 0)),
+                        GetWindowLongPtrA(control, GWLP_USERDATA)));
   }
   EXPECT_NE(MAKELONG(2, DC_HASDEFID), SendMessageA(dialog, DM_GETDEFID, 0, 0)) << "a plain push button is no default";
   for (const ControlKind kind : {ControlKind::PushButton, ControlKind::PictureButton}) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <algorithm>
 #include <string>
 
@@ -33,7 +34,7 @@ TEST_F(ControlOpsTest, TextsRoundTripUpTo32769BytesInTwoStringsAndTheEmptyOneWhe
     SCOPED_TRACE(text.size());
     PushText(frame, text);
     ControlSetText(frame, dialog, 7);
-    EXPECT_TRUE(TextStackDepth(frame) == 0 && text == WindowText(ControlHandle(dialog, 7)));
+    EXPECT_EQ(std::pair(0, text), std::pair(TextStackDepth(frame), WindowText(ControlHandle(dialog, 7))));
     ControlGetText(frame, dialog, 7);
     ASSERT_EQ(1, TextStackDepth(frame));
     bool wasNull = false;
@@ -44,7 +45,7 @@ TEST_F(ControlOpsTest, TextsRoundTripUpTo32769BytesInTwoStringsAndTheEmptyOneWhe
     platform::RefuseNextAllocations(refusals), ControlGetText(frame, dialog, 7), platform::RefuseNextAllocations(0);
     bool wasNull = false;
     EXPECT_EQ("", PopText(frame, &wasNull));
-    EXPECT_TRUE(wasNull && TextStackDepth(frame) == 0 && frame.errorWord == 0) << refusals;
+    EXPECT_EQ(std::tuple(true, 0, 0u), std::tuple(wasNull, TextStackDepth(frame), frame.errorWord)) << refusals;
   }
 }
 
@@ -61,16 +62,18 @@ TEST_F(ControlOpsTest, FocusCallbackKillAndChecksReachOnlyThatControlAndAMissing
     EXPECT_EQ(control, GetFocus());
   }
   ControlSetCallback(dialog, 1, Ignore), ControlSetCallback(dialog, 2, nullptr);
-  EXPECT_TRUE(CallbackSlot(first) == Ignore && CallbackSlot(second) == nullptr);
+  EXPECT_EQ(std::pair(DialogCallback{Ignore}, DialogCallback{}), std::pair(CallbackSlot(first), CallbackSlot(second)));
   constexpr ControlId kMissing = 999;
   EXPECT_EQ(nullptr, ControlHandle(dialog, kMissing));
   bool wasNull = false;
   ControlGetText(frame, dialog, kMissing);
-  EXPECT_TRUE(PopText(frame, &wasNull).empty() && wasNull);
+  EXPECT_EQ("", PopText(frame, &wasNull));
+  EXPECT_TRUE(wasNull);
   const std::string desktopText = WindowText(nullptr);
   PushText(frame, "lost");
   ControlSetText(frame, dialog, kMissing);
-  EXPECT_TRUE(TextStackDepth(frame) == 0 && WindowText(dialog) == "Toolkit test" && WindowText(nullptr) == desktopText);
+  EXPECT_EQ(std::tuple(0, "Toolkit test", desktopText),
+            std::tuple(TextStackDepth(frame), WindowText(dialog), WindowText(nullptr)));
   ControlSetFocus(dialog, kMissing);
   EXPECT_EQ(first, GetFocus()) << "a missing control takes no focus away";
   ControlSetCallback(dialog, kMissing, Ignore);
@@ -78,13 +81,13 @@ TEST_F(ControlOpsTest, FocusCallbackKillAndChecksReachOnlyThatControlAndAMissing
   ControlKill(dialog, kMissing);
   EXPECT_EQ(0, CheckGet(dialog, kMissing));
   ControlKill(dialog, 2);
-  EXPECT_TRUE(IsWindow(dialog) && IsWindow(first) && !IsWindow(second) && frame.errorWord == 0);
+  EXPECT_EQ(std::tuple(TRUE, TRUE, FALSE, 0u), std::tuple(IsWindow(dialog), IsWindow(first), IsWindow(second), frame.errorWord));
   MakeControl(frame, ControlKind::CheckBox, dialog, 3, "two states", 4, 4, 100, 14);
   MakeControl(frame, ControlKind::ThreeStateBox, dialog, 6, "three states", 4, 24, 100, 14);
   const std::pair<ControlId, uint32_t> cases[] = {{3, 1}, {3, 0}, {6, 2}, {6, 1}, {6, 0}};
   for (const auto& [id, state] : cases) {
     CheckSet(dialog, id, state);
-    EXPECT_TRUE(CheckGet(dialog, id) == LRESULT(state) && IsDlgButtonChecked(dialog, id) == state) << id << state;
+    EXPECT_EQ(std::pair(LRESULT(state), state), std::pair(CheckGet(dialog, id), IsDlgButtonChecked(dialog, id))) << id;
   }
 }
 

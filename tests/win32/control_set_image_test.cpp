@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <span>
 
 #include <tabard/dialogs/control_image.h>
@@ -32,8 +34,8 @@ void CheckImages(ProcedureFrame& frame, std::span<const ImageCase> cases) {
     ControlSetImage(frame, dialog, kId, c.mode);
     const HeldImage held = ImageHeld(control, c.className[0] == 'B' ? BM_GETIMAGE : STM_GETIMAGE);
     const SIZE expected = c.scaled ? SIZE{client.right, client.bottom} : SIZE{16, 16};
-    EXPECT_TRUE(TextStackDepth(frame) == 0 && held.type == (c.name[4] == 'I' ? IMAGE_ICON : IMAGE_BITMAP));
-    EXPECT_TRUE(held.size.cx == expected.cx && held.size.cy == expected.cy);
+    EXPECT_EQ(std::tuple(0, c.name[4] == 'I' ? IMAGE_ICON : IMAGE_BITMAP, expected.cx, expected.cy),
+              std::tuple(TextStackDepth(frame), held.type, held.size.cx, held.size.cy));
     DestroyWindow(dialog);
   }
 }

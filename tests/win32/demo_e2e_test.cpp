@@ -112,7 +112,8 @@ TEST(DemoEndToEnd, RunsGivenTheInputAPersonMightGive) {
     EXPECT_EQ(run.shown == 0, WaitUntil([&] { return !IsWindow(demo.dialog); }, 1000));
     WaitForTopWindow(kBox, 60000);
     const DWORD took = GetTickCount() - given;
-    EXPECT_TRUE(took >= run.minMs && took <= run.maxMs) << took;
+    EXPECT_GE(took, run.minMs);
+    EXPECT_LE(took, run.maxMs);
     if (run.shown == 20) {
       fullRunMs[run.input == Flood] = GetTickCount() - start;
       // Each row arrives without text and stands where the list's own sort puts it: in label order.
@@ -125,7 +126,9 @@ TEST(DemoEndToEnd, RunsGivenTheInputAPersonMightGive) {
         expected.push_back({"Item " + std::string(n < 10, ' ') + std::to_string(n) + " - Testtekst1", "Testtekst2",
                             "Testtekst3", "Testtekst4", "Testtekst5", "TestTekst6"});
       EXPECT_EQ(expected, rows);
-      ASSERT_TRUE(run.input == Flood || XdoTool(MoveTo(demo.cancel) + " click 1"));
+      if (run.input != Flood) {
+        ASSERT_TRUE(XdoTool(MoveTo(demo.cancel) + " click 1"));
+      }
       EXPECT_EQ(run.input != Flood, WaitUntil([&] { return !IsWindow(demo.dialog); }, 1000));
     }
     Sleep(1000);  // for input given before the box to answer it, wrongly

@@ -83,14 +83,16 @@ TEST_F(DialogTest, CommandsKeysAndEndingsReachTheRightCallbacksAndOwner) {
     for (const auto& [menu, text, item, popup] :
          {std::tuple{file, "&Open", UINT_PTR{kOpen}, 0u}, {bar, "&File", UINT_PTR(file), 1u}, {bar, "&Go", kGo, 0u}})
       PushText(frame, text), MenuAddItem(frame, menu, item, 0, 0, popup ? nullptr : Recording<M>, popup);
-    ASSERT_TRUE(MenuAttach(dialog, bar) && MenuRedrawBar(dialog));
+    ASSERT_TRUE(MenuAttach(dialog, bar));
+    ASSERT_TRUE(MenuRedrawBar(dialog));
     const auto added = [&](platform::ResourceKind kind) { return platform::LiveResourcesNow()[kind] - start[kind]; };
     EXPECT_EQ(std::tuple(2, 2), std::tuple(added(platform::ResourceKind::Window), added(platform::ResourceKind::Menu)));
     recordingReactions = c.reactions, recordedMessages.clear(), act = c.act;
     int32_t result = -100;
     if (c.mode == Modeless) {  // activation is the toolkit's own business, for the dialog it tells
       DialogShowModeless(dialog, Recording<D>, &result);
-      ASSERT_TRUE(BringToFront(owner) && runtimeBlock.activeDialog == nullptr);
+      ASSERT_TRUE(BringToFront(owner));
+      ASSERT_EQ(nullptr, runtimeBlock.activeDialog);
       ASSERT_TRUE((ClickAt(CentreOf(dialog)), PumpUntil([] { return runtimeBlock.activeDialog == dialog; })));
     }
     SetTimer(nullptr, 0, 80, ActOnce);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 
 #include <tabard/dialogs/list_ops.h>
@@ -61,7 +63,8 @@ TEST_F(ListOpsTest, PositionsAreOneBasedAndSelectedTextsKeepEveryByte) {
     EXPECT_EQ("", Selected(frame, dialog, kind));
     EXPECT_EQ(-1, kind.select(dialog, 30, 5)) << "past the last item";
     // Position 3 deletes the third item; the answer is the count left.
-    EXPECT_TRUE(kind.remove(dialog, 30, 3) == 3 && kind.remove(dialog, 30, 1) == 2 && kind.remove(dialog, 30, 0) == -1);
+    const auto third = kind.remove(dialog, 30, 3), first = kind.remove(dialog, 30, 1), none = kind.remove(dialog, 30, 0);
+    EXPECT_EQ(std::tuple(3, 2, -1), std::tuple(third, first, none));
     for (const auto& [position, text] : {std::pair{1, longText}, std::pair{2, std::string("delta")}})
       EXPECT_EQ(text, (kind.select(dialog, 30, position), Selected(frame, dialog, kind)));
     kind.clear(dialog, 30);
@@ -69,7 +72,8 @@ TEST_F(ListOpsTest, PositionsAreOneBasedAndSelectedTextsKeepEveryByte) {
     PushText(frame, ""), kind.add(frame, dialog, 30), kind.select(dialog, 30, 1);
     EXPECT_EQ("", Selected(frame, dialog, kind)) << "an empty item";
     PushText(frame, "nowhere");
-    EXPECT_TRUE(kind.add(frame, dialog, 77) == 0 && TextStackDepth(frame) == 0) << "a missing control";
+    EXPECT_EQ(0, kind.add(frame, dialog, 77)) << "a missing control";
+    EXPECT_EQ(0, TextStackDepth(frame));
     EXPECT_EQ("", Selected(frame, dialog, kind, 77));
   }
 }

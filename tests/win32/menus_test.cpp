@@ -37,8 +37,9 @@ TEST_F(MenusTest, ItemsAreAddedDeletedAndChangedByPositionOrIdentifier) {
   for (const auto& a : adds)
     EXPECT_TRUE((PushText(frame, a.text), MenuAddItem(frame, a.menu, a.id, a.state, a.position, OnOpen, a.flags)));
   EXPECT_EQ("top/5/3* &File/0/0* [a/1/0* b/2/8* x/7/0* c/3/0* d/4/0* /0/0 ] ", Dump(bar));
-  EXPECT_TRUE(MenuDeleteItem(popup, 0, 0) && MenuDeleteItem(bar, 4, kById));  // here positions count from 0
-  EXPECT_FALSE(MenuDeleteItem(popup, 4, 0) || MenuDeleteItem(popup, 1, kById));
+  const bool byPosition = MenuDeleteItem(popup, 0, 0), byId = MenuDeleteItem(bar, 4, kById);  // positions from 0
+  const bool pastTheEnd = MenuDeleteItem(popup, 4, 0), gone = MenuDeleteItem(popup, 1, kById);
+  EXPECT_EQ(std::tuple(true, true, false, false), std::tuple(byPosition, byId, pastTheEnd, gone));
   // By identifier, an item is found inside the pop-up too.
   // clang-format off
   for (const auto& [item, state, flags] : {std::tuple{0u, 8u, 0u}, {7u, 0xBu, kById}, {2u, 0u, kById}})
@@ -63,7 +64,9 @@ TEST_F(MenusTest, ItemsAreAddedDeletedAndChangedByPositionOrIdentifier) {
   }
   for (const uint32_t nothing : {3u, 9u}) {  // a separator, no such item: the null string
     bool wasNull = false;
-    EXPECT_TRUE((MenuGetText(frame, popup, nothing, 0), PopText(frame, &wasNull)).empty() && wasNull) << nothing;
+    MenuGetText(frame, popup, nothing, 0);
+    const std::string text = PopText(frame, &wasNull);
+    EXPECT_EQ((std::pair<std::string, bool>("", true)), std::pair(text, wasNull)) << nothing;
   }
   DestroyMenu(bar);
 }

@@ -22,7 +22,8 @@ TEST(RuntimeMessageBox, ShowsCaptionAndTextAndOnlyInputGivenWhileVisibleAnswersI
     SCOPED_TRACE(c.queued);
     HWND busy = CreateWindowExA(0, "STATIC", "Busy", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100, nullptr,
                                 nullptr, nullptr, nullptr);
-    ASSERT_TRUE(BringToFront(busy) && XdoTool(MoveTo(busy) + " " + c.queued));
+    ASSERT_TRUE(BringToFront(busy));
+    ASSERT_TRUE(XdoTool(MoveTo(busy) + " " + c.queued));
     ProcedureFrame frame;
     DynString borrowed = MakeText(c.text);
     TextPushBorrowed(frame, borrowed);
