@@ -40,7 +40,7 @@ TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
   // Special encodings by the generator's rules (pseudo-denormal, pseudo-infinity and -NaN, unnormals by their bits).
   // clang-format off
   const struct { std::string expected; long double value; uint32_t n = 15; } cases[] = {
-      {" 0", 0}, {" 123.456", 123.456L}, {" .333333333333333", 1.0L / 3},
+      {" 0", 0}, {" 123.456", 123.456L}, {" 1.23456789012345", 1.23456789012345499L}, {" .333333333333333", 1.0L / 3},
       {" .666666666666667", 2.0L / 3}, {"-.666666666666667", -2.0L / 3}, {" 999999999999999", 999999999999999.0L},
       {" .000000000000001", 1E-15L}, {" 1E+15", 1E15L}, {" 1.23456789012346E+17", 123456789012345678.0L},
       {" 1E+100", 1E100L}, {" 1E-16", 1E-16L}, {" 1.5E-20", 1.5E-20L},
