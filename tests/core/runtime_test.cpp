@@ -6,6 +6,7 @@
 #include <tabard/base/runtime_error.h>
 #include <tabard/runtime/array_block.h>
 #include <tabard/runtime/cleanup_list.h>
+#include <tabard/runtime/handle_sort.h>
 #include <tabard/runtime/command_tail.h>
 #include <tabard/runtime/platform_class.h>
 #include <tabard/runtime/runtime_checks.h>
@@ -158,4 +159,14 @@ TEST(ArrayErase, ModesAndFlagsChooseBetweenKeepingAndReleasing) {
     }
     ArrayErase(frame, array, kEraseRelease);
   }
+}
+
+// Descending by address; the result is the deepest recursion level, the first call being 1.
+TEST(HandleSort, SortsDescendingAndGivesItsDepth) {
+  char bytes[4];
+  DynString handles[] = {bytes + 1, bytes + 3, bytes, bytes + 2};
+  EXPECT_EQ(0u, SortHandlesDescending(handles, 1));
+  EXPECT_EQ(2u, SortHandlesDescending(handles, 4));
+  EXPECT_EQ((std::vector<const void*>{bytes + 3, bytes + 2, bytes + 1, bytes}),
+            (std::vector<const void*>(handles, handles + 4)));
 }
