@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev libicu-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-wine
-  xvfb xauth xdotool x11-utils imagemagick procps
+  xvfb xauth xdotool x11-utils imagemagick procps doxygen
 )
 
 missing=()

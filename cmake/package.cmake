@@ -2,7 +2,8 @@
 # public headers under include/tabard/<layer>, and a CMake package with a version
 # file, so that a program takes it with find_package(Tabard CONFIG REQUIRED). Of the
 # platform layer only the header of the system's types is installed: the others
-# are the toolkit's own business, and so are the internal headers listed below.
+# are the toolkit's own business, and so are the internal headers listed in
+# public_headers.cmake.
 # Nothing of the demo, its tests or its examples is installed.
 include(CMakePackageConfigHelpers)
 
@@ -12,17 +13,10 @@ get_property(tabard_layers GLOBAL PROPERTY TABARD_LAYERS)
 install(TARGETS ${tabard_layers} EXPORT TabardTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(EXPORT TabardTargets NAMESPACE Tabard:: DESTINATION ${tabard_cmake_dir})
 
-set(tabard_private_headers
-  consumed_text.h
-  window_slots.h
-  item_text.h
-  message_shapes.h
-  mask_field.h
-  number_fpu.h
-)
-list(JOIN tabard_private_headers "|" private_names)
+include(${CMAKE_CURRENT_LIST_DIR}/public_headers.cmake)
+list(JOIN TABARD_PRIVATE_HEADERS "|" private_names)
 string(REPLACE "." "\\." private_names "${private_names}")
-foreach(layer base text runtime dialogs controls)
+foreach(layer ${TABARD_PUBLIC_LAYERS})
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/${layer}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
           FILES_MATCHING PATTERN "*.h" REGEX "/(${private_names})$" EXCLUDE)
 endforeach()

@@ -9,7 +9,7 @@ ConsumedText TakeTemporary(ProcedureFrame& frame) {
 }
 
 void ReleaseTemporary(const ConsumedText& taken) {
-  if (!taken.entry.borrowed) TextRelease(taken.entry.handle);
+  TextReleaseEntry(taken.entry);
 }
 
 }  // namespace tabard

@@ -12,10 +12,6 @@ constexpr uint32_t kPauseBeforeBoxMs = 5;
 constexpr uint32_t kStyleBits = 0xFFFF;
 constexpr UINT kSimpleBeep = 0xFFFFFFFF;
 
-void Release(const TempStringEntry& entry) {
-  if (!entry.borrowed) TextRelease(entry.handle);
-}
-
 // The box has no owner and answers whatever input its own loop takes next, so
 // input given before it appeared (still queued behind a busy pump) would answer
 // it, or bring another window over it, before the user has seen it. Asking for
@@ -62,8 +58,8 @@ int32_t MessageBoxShow(ProcedureFrame& frame, uint32_t style) {
   platform::SleepMs(kPauseBeforeBoxMs);
   DiscardQueuedInput();
   const int32_t pressed = platform::ShowMessageBox(nullptr, TextView(text).bytes, shownCaption, style & kStyleBits);
-  Release(caption);
-  Release(text);
+  TextReleaseEntry(caption);
+  TextReleaseEntry(text);
   TextPop(frame);
   TextPop(frame);
   return pressed;

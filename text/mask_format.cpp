@@ -19,8 +19,8 @@ enum class ValueClass { Zero, Positive, Negative };
 // a number at all: a NaN, or an encoding with a zero significand.
 ValueClass Classify(long double value) {
   const ExtendedParts parts = DecodeExtended(value);
-  const bool infinity = parts.exponent == kExtendedExponentSpecial && (parts.significand >> 48) == 0x8000;
-  if (parts.significand == 0 || (parts.exponent == kExtendedExponentSpecial && !infinity)) return ValueClass::Zero;
+  if (parts.significand == 0 || (parts.exponent == kExtendedExponentSpecial && !ReadsAsInfinity(parts)))
+    return ValueClass::Zero;
   return parts.negative ? ValueClass::Negative : ValueClass::Positive;
 }
 

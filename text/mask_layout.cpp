@@ -1,37 +1,31 @@
-// Fitting a number into a scanned field, rounding it and laying the field out.
+// Laying a fitted field out: its final width, then fill, sign, currency sign,
+// integer part, point, fraction and exponent in that order.
 
 #include <tabard/text/mask_field.h>
+#include <tabard/text/mask_sizing.h>
 #include <tabard/text/number_digits.h>
 
 namespace tabard {
 
 namespace {
 
-constexpr uint32_t kMaskDigits = 19;
-constexpr uint64_t kMostFractionForPlainForm = 18;
-constexpr uint32_t kAutomaticExponentPositions = 4;
-constexpr uint32_t kExponentSignAndLetter = 2;
-
-uint64_t Magnitude(int64_t value) { return value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value); }
-
-uint32_t DecimalLength(uint64_t value) {
-  uint32_t length = 1;
-  while (value >= 10) {
-    value /= 10;
-    ++length;
-  }
-  return length;
+// The exponent's digits, none in the plain form.
+uint64_t SizeExponent(FittedField& fitted) {
+  if (!fitted.exponentForm) return 0;
+  return ExponentDigits(fitted.exponentPositions, Magnitude(fitted.exponent), fitted.width);
 }
 
-void CarryOut(FittedField& fitted) {
-  fitted.digits = MaskDigits{0, {'1'}, 1};
-  if (fitted.exponentForm) {
-    ++fitted.exponent;
-    return;
-  }
-  ++fitted.integerDigits;
-  if (fitted.integerPositions < fitted.integerDigits) ++fitted.width;
-  if (fitted.integerPositions == 0) fitted.integerPositions = 1;
+// The integer part's characters: its digits and separators, a lone '0' when it has
+// no digits, none when the field has no integer position.
+uint64_t SizeIntegerPart(FittedField& fitted) {
+  const MaskField& field = *fitted.field;
+  if (fitted.integerPositions == 0) return 0;
+  const uint64_t chars = fitted.integerDigits == 0 ? 1 : IntegerChars(field, fitted.integerDigits);
+  // Separators claim integer positions of their own. The count they are held
+  // against leaves out a rounding carry's digit, whose character the rounding has
+  // already added: so "#," shows 99.6 as " 100".
+  if (field.hasThousands) GrowPart(fitted.integerPositions, fitted.width, chars);
+  return chars;
 }
 
 // The `count` digits from `place` on.
@@ -39,115 +33,33 @@ void PutDigits(MaskWriter& writer, const MaskDigits& digits, uint64_t place, uin
   for (const uint64_t end = place + count; place < end; ++place) MaskPut(writer, MaskDigitAt(digits, place));
 }
 
+void PutIntegerPart(MaskWriter& out, const FittedField& fitted, uint64_t chars) {
+  const uint64_t digits = fitted.integerDigits;
+  if (chars == 0) return;
+  if (digits == 0) return MaskPut(out, '0');
+  if (chars == digits) return PutDigits(out, fitted.digits, 1, digits);
+  for (uint64_t place = 1; place <= digits; ++place) {
+    MaskPut(out, MaskDigitAt(fitted.digits, place));
+    if (place < digits && (digits - place) % 3 == 0) MaskPut(out, ',');
+  }
+}
+
+void PutExponent(MaskWriter& out, int64_t exponent, uint64_t exponentDigits) {
+  MaskPut(out, 'E');
+  MaskPut(out, exponent < 0 ? '-' : '+');
+  char digits[kIntegerPowers];
+  WriteWholeDigits(digits, Magnitude(exponent), static_cast<uint32_t>(exponentDigits));
+  for (uint64_t i = 0; i < exponentDigits; ++i) MaskPut(out, digits[i]);
+}
+
 }  // namespace
-
-void FitMaskField(const MaskField& field, long double value, bool negative, FittedField& fitted) {
-  static_assert(sizeof fitted.digits.significant >= kDecimalDigitsBufferSize);
-  fitted.field = &field;
-  fitted.width = field.width;
-  fitted.integerPositions = field.integerPositions;
-  fitted.integerDigits = 0;
-  fitted.exponentPositions = field.exponentPositions;
-  fitted.exponent = 0;
-  fitted.exponentForm = field.exponentForm;
-  const DigitResult decimal = DecimalDigits(value, kMaskDigits, fitted.digits.significant);
-  fitted.digits.lead = 0;
-  fitted.digits.count = kMaskDigits;
-
-  // The sign takes one of the integer positions, or widens the field.
-  if (field.exponentForm || negative) {
-    if (fitted.integerPositions >= 2) {
-      --fitted.integerPositions;
-    } else if (fitted.integerPositions == 1 && field.fractionPositions != 0) {
-      fitted.integerPositions = 0;
-    } else {
-      ++fitted.width;
-    }
-  }
-  const uint64_t k = fitted.integerPositions;
-  const int64_t x = decimal.exponent;
-  const uint64_t fraction = field.fractionPositions;
-
-  if (!fitted.exponentForm && x >= 0 && fraction <= kMostFractionForPlainForm &&
-      static_cast<uint64_t>(x) + fraction > kMaskDigits) {
-    fitted.exponentForm = true;
-    const uint64_t shown = Magnitude(x - static_cast<int64_t>(k));
-    fitted.exponentPositions = kAutomaticExponentPositions + (shown > 99) + (shown > 999);
-    fitted.width += fitted.exponentPositions;
-  }
-  if (fitted.exponentForm) {
-    fitted.integerDigits = k;
-    fitted.exponent = x - static_cast<int64_t>(k);
-    return;
-  }
-  // Plain form. A value below 1 is read with its leading zeros, however many:
-  // they all count when the field shows that many places.
-  uint64_t integerDigits = 0;
-  if (x < 0) {
-    fitted.digits.lead = Magnitude(x);
-  } else {
-    integerDigits = static_cast<uint64_t>(x);
-  }
-  if (integerDigits > k) {
-    fitted.width += integerDigits - fitted.integerPositions;
-    fitted.integerPositions = integerDigits;
-  }
-  fitted.integerDigits = integerDigits;
-}
-
-void RoundMaskField(FittedField& fitted) {
-  MaskDigits& digits = fitted.digits;
-  const uint64_t shown = fitted.integerDigits + fitted.field->fractionPositions;
-  const uint64_t held = digits.lead + digits.count;
-  if (shown >= held || MaskDigitAt(digits, shown + 1) < '5') return;
-  if (shown == 0) return CarryOut(fitted);
-  if (shown <= digits.lead) {
-    // Only zeros are shown: the last of them becomes a '1'.
-    digits = MaskDigits{shown - 1, {'1'}, 1};
-    return;
-  }
-  int64_t index = static_cast<int64_t>(shown - digits.lead) - 1;
-  digits.count = static_cast<uint32_t>(index + 1);
-  while (index >= 0 && digits.significant[index] == '9') digits.significant[index--] = '0';
-  if (index >= 0) {
-    ++digits.significant[index];
-  } else if (digits.lead > 0) {
-    digits = MaskDigits{digits.lead - 1, {'1'}, 1};
-  } else {
-    CarryOut(fitted);
-  }
-}
 
 void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative) {
   const MaskField& field = *fitted.field;
-  const uint64_t fraction = field.fractionPositions;
-  const uint64_t integerDigits = fitted.integerDigits;
-
-  uint64_t exponentDigits = 0;
-  if (fitted.exponentForm) {
-    exponentDigits = fitted.exponentPositions - kExponentSignAndLetter;
-    const uint32_t needed = DecimalLength(Magnitude(fitted.exponent));
-    if (needed > exponentDigits) {
-      fitted.width += needed - exponentDigits;
-      exponentDigits = needed;
-    }
-  }
-  const bool grouped = field.hasThousands && integerDigits > 0;
-  uint64_t integerChars = 0;
-  if (fitted.integerPositions != 0) {
-    integerChars = integerDigits == 0 ? 1 : integerDigits + (grouped ? (integerDigits - 1) / 3 : 0);
-    // Separators claim integer positions of their own. The count they are held
-    // against leaves out a rounding carry's digit, whose character the rounding has
-    // already added: so "#," shows 99.6 as " 100".
-    if (field.hasThousands && integerChars > fitted.integerPositions) {
-      fitted.width += integerChars - fitted.integerPositions;
-      fitted.integerPositions = integerChars;
-    }
-  }
-  const uint64_t written = (fitted.exponentForm ? exponentDigits + kExponentSignAndLetter : 0) + fraction +
-                           (field.hasPoint ? 1 : 0) + integerChars + (field.hasCurrency ? 1 : 0) +
-                           (negative ? 1 : 0);
-  if (written > fitted.width) fitted.width = written;
+  const uint64_t exponentDigits = SizeExponent(fitted);
+  const uint64_t integerChars = SizeIntegerPart(fitted);
+  const uint64_t exponentChars = fitted.exponentForm ? exponentDigits + kExponentSignAndLetter : 0;
+  const uint64_t written = WrittenChars(fitted.width, field, integerChars, exponentChars, negative);
 
   // The bytes go through a local copy of the writer: a byte stored through the
   // caller's could alias its length, which would then be stored and loaded again
@@ -156,31 +68,10 @@ void LayoutMaskField(MaskWriter& writer, FittedField& fitted, bool negative) {
   MaskPutRepeated(out, field.fillChar, fitted.width - written);
   if (negative) MaskPut(out, '-');
   if (field.hasCurrency) MaskPut(out, '$');
-  if (integerChars != 0) {
-    if (integerDigits == 0) {
-      MaskPut(out, '0');
-    } else if (!grouped) {
-      PutDigits(out, fitted.digits, 1, integerDigits);
-    } else {
-      for (uint64_t place = 1; place <= integerDigits; ++place) {
-        MaskPut(out, MaskDigitAt(fitted.digits, place));
-        if (place < integerDigits && (integerDigits - place) % 3 == 0) MaskPut(out, ',');
-      }
-    }
-  }
+  PutIntegerPart(out, fitted, integerChars);
   if (field.hasPoint) MaskPut(out, '.');
-  PutDigits(out, fitted.digits, integerDigits + 1, fraction);
-  if (fitted.exponentForm) {
-    MaskPut(out, 'E');
-    MaskPut(out, fitted.exponent < 0 ? '-' : '+');
-    const uint64_t magnitude = Magnitude(fitted.exponent);
-    const uint32_t length = DecimalLength(magnitude);
-    MaskPutRepeated(out, '0', exponentDigits - length);
-    char reversed[20];
-    uint64_t rest = magnitude;
-    for (uint32_t i = 0; i < length; ++i, rest /= 10) reversed[i] = static_cast<char>('0' + rest % 10);
-    for (uint32_t i = length; i > 0; --i) MaskPut(out, reversed[i - 1]);
-  }
+  PutDigits(out, fitted.digits, fitted.integerDigits + 1, field.fractionPositions);
+  if (fitted.exponentForm) PutExponent(out, fitted.exponent, exponentDigits);
   writer = out;
 }
 

@@ -4,15 +4,12 @@
 #include <cstring>
 
 #include <tabard/text/mask_field.h>
+#include <tabard/text/mask_sizing.h>
 #include <tabard/text/number_digits.h>
 
 namespace tabard {
 
 namespace {
-
-constexpr uint32_t kScaledDigits = 18;
-constexpr uint32_t kUnroundedDigits = 19;
-constexpr uint32_t kExponentSignAndLetter = 2;
 
 char* PutRun(char* at, const char* from, uint64_t count) {
   for (uint64_t i = 0; i < count; ++i) at[i] = from[i];
@@ -36,33 +33,16 @@ char* PutFill(char* at, char fill, uint64_t count) {
   return at;
 }
 
-// The sign takes one of the integer positions, or widens the field.
-void PlaceSign(uint64_t& integerPositions, uint64_t& width, uint64_t fraction) {
-  if (integerPositions >= 2) {
-    --integerPositions;
-  } else if (integerPositions == 1 && fraction != 0) {
-    integerPositions = 0;
-  } else {
-    ++width;
-  }
-}
-
 // Whether the field fits the writer's buffer whole, so that it can be stored without
 // counting each byte. A caller asking only for the length gives no buffer.
 bool Fits(const MaskWriter& writer, uint64_t width) {
   return writer.out != nullptr && writer.length <= writer.capacity && width <= writer.capacity - writer.length;
 }
 
-uint32_t DecimalLength(uint32_t value) {
-  uint32_t length = 1;
-  for (uint32_t bound = 10; length < 10 && value >= bound; bound *= 10) ++length;
-  return length;
-}
-
 }  // namespace
 
 bool FormatPlainField(MaskWriter& writer, const MaskField& field, const long double& value, bool negative) {
-  ScaledDigits scaled = ScaleToDigits(value, kUnroundedDigits);
+  ScaledDigits scaled = ScaleToDigits(value, kMaxDecimalDigits);
   const uint64_t fraction = field.fractionPositions;
   if (scaled.integer == 0 || scaled.exponent < 1 || scaled.exponent + fraction > kScaledDigits) return false;
 
@@ -70,20 +50,14 @@ bool FormatPlainField(MaskWriter& writer, const MaskField& field, const long dou
   uint64_t integerPositions = field.integerPositions;
   if (negative) PlaceSign(integerPositions, width, fraction);
   const auto fitted = static_cast<uint64_t>(scaled.exponent);
-  if (fitted > integerPositions) {
-    width += fitted - integerPositions;
-    integerPositions = fitted;
-  }
+  GrowPart(integerPositions, width, fitted);
   RoundScaledDigits(scaled, static_cast<uint32_t>(fitted + fraction));
   const auto integerDigits = static_cast<uint64_t>(scaled.exponent);
-  if (integerDigits > fitted && integerPositions < integerDigits) ++width;  // a carry's new digit
+  WidenForCarry(integerPositions, integerDigits, width);
 
-  const uint64_t separators = field.hasThousands ? (integerDigits - 1) / 3 : 0;
-  const uint64_t integerChars = integerDigits + separators;
-  if (field.hasThousands && integerChars > integerPositions) width += integerChars - integerPositions;
-  const uint64_t written =
-      fraction + (field.hasPoint ? 1 : 0) + integerChars + (field.hasCurrency ? 1 : 0) + (negative ? 1 : 0);
-  if (written > width) width = written;
+  const uint64_t integerChars = IntegerChars(field, integerDigits);
+  if (field.hasThousands) GrowPart(integerPositions, width, integerChars);
+  const uint64_t written = WrittenChars(width, field, integerChars, 0, negative);
   if (!Fits(writer, width)) return false;
 
   char digits[kScaledDigits];
@@ -92,7 +66,7 @@ bool FormatPlainField(MaskWriter& writer, const MaskField& field, const long dou
   at = PutFill(at, field.fillChar, width - written);
   if (negative) *at++ = '-';
   if (field.hasCurrency) *at++ = '$';
-  if (separators == 0) {
+  if (integerChars == integerDigits) {
     at = PutRun(at, digits, integerDigits);
   } else {
     const uint64_t firstGroup = (integerDigits - 1) % 3 + 1;
@@ -109,7 +83,7 @@ bool FormatPlainField(MaskWriter& writer, const MaskField& field, const long dou
 }
 
 bool FormatExponentField(MaskWriter& writer, const MaskField& field, const long double& value, bool negative) {
-  ScaledDigits scaled = ScaleToDigits(value, kUnroundedDigits);
+  ScaledDigits scaled = ScaleToDigits(value, kMaxDecimalDigits);
   const uint64_t fraction = field.fractionPositions;
   uint64_t width = field.width;
   uint64_t integerDigits = field.integerPositions;
@@ -119,15 +93,9 @@ bool FormatExponentField(MaskWriter& writer, const MaskField& field, const long 
   RoundScaledDigits(scaled, static_cast<uint32_t>(integerDigits + fraction));
   const int32_t exponent = scaled.exponent - static_cast<int32_t>(integerDigits);
   const auto magnitude = static_cast<uint32_t>(exponent < 0 ? -exponent : exponent);
-  uint64_t exponentDigits = field.exponentPositions - kExponentSignAndLetter;
-  const uint32_t needed = DecimalLength(magnitude);
-  if (needed > exponentDigits) {
-    width += needed - exponentDigits;
-    exponentDigits = needed;
-  }
-  const uint64_t written = exponentDigits + kExponentSignAndLetter + fraction + (field.hasPoint ? 1 : 0) +
-                           integerDigits + (field.hasCurrency ? 1 : 0) + (negative ? 1 : 0);
-  if (written > width) width = written;
+  const uint64_t exponentDigits = ExponentDigits(field.exponentPositions, magnitude, width);
+  const uint64_t written =
+      WrittenChars(width, field, integerDigits, exponentDigits + kExponentSignAndLetter, negative);
   if (!Fits(writer, width)) return false;
 
   char digits[kScaledDigits];

@@ -12,17 +12,21 @@ namespace {
 
 constexpr int32_t kFirstExtendedDecade = 4096;
 constexpr int32_t kLog2Of10Scaled = 19728;  // log10(2) x 65536, to four places
-constexpr int64_t kSeventeenDigits = 100000000000000000;
-constexpr int64_t kEighteenDigits = static_cast<int64_t>(PowersOfTenTable.scaledBound);
-constexpr uint64_t kNineDigits = 1000000000;
-constexpr int kScaledDigits = 18;
-// Half a unit of the n-th of 18 digits, 5 x 10^(17 - n), for n = 1 to 17.
-constexpr uint64_t kHalfUnitAt[kScaledDigits] = {
-    0,
-    50000000000000000u, 5000000000000000u, 500000000000000u, 50000000000000u, 5000000000000u, 500000000000u,
-    50000000000u, 5000000000u, 500000000u, 50000000u, 5000000u, 500000u, 50000u, 5000u, 500u, 50u, 5u,
+// The scaled significand lies from 10^17 up to 10^18.
+constexpr auto kSeventeenDigits = static_cast<int64_t>(IntegerPowersOfTen.power[kScaledDigits - 1]);
+constexpr auto kEighteenDigits = static_cast<int64_t>(PowersOfTenTable.scaledBound);
+// The digits are written in two halves of nine.
+constexpr uint32_t kHalfDigits = kScaledDigits / 2;
+constexpr uint64_t kNineDigits = IntegerPowersOfTen.power[kHalfDigits];
+// Half a unit of the n-th of the scaled digits, 5 x 10^(17 - n), for n = 1 to 17.
+struct HalfUnits {
+  uint64_t at[kScaledDigits];
 };
-constexpr uint16_t kInfinityTop = 0x8000;
+constexpr HalfUnits kHalfUnitAt = [] {
+  HalfUnits table{};
+  for (uint32_t n = 1; n < kScaledDigits; ++n) table.at[n] = 5 * IntegerPowersOfTen.power[kScaledDigits - 1 - n];
+  return table;
+}();
 
 // The digit generator's scaling: the same value as ScaleByPowerOfTen.
 long double ScaleForDigits(long double x, int32_t m) {
@@ -104,10 +108,10 @@ void WritePair(char* out, uint32_t pair) { std::memcpy(out, kDigitPairs + 2 * pa
 void WriteNineDigits(char* out, uint32_t value) {
   constexpr int kFractionBits = 57;
   constexpr uint64_t kFraction = (uint64_t{1} << kFractionBits) - 1;
-  constexpr uint64_t kReciprocal = (uint64_t{1} << kFractionBits) / 100000000 + 1;
+  constexpr uint64_t kReciprocal = (uint64_t{1} << kFractionBits) / IntegerPowersOfTen.power[kHalfDigits - 1] + 1;
   uint64_t fixed = uint64_t{value} * kReciprocal;
   out[0] = static_cast<char>('0' + (fixed >> kFractionBits));
-  for (int i = 1; i < 9; i += 2) {
+  for (uint32_t i = 1; i < kHalfDigits; i += 2) {
     fixed = (fixed & kFraction) * 100;
     WritePair(out + i, static_cast<uint32_t>(fixed >> kFractionBits));
   }
@@ -136,7 +140,7 @@ ScaledDigits ScaleToDigits(const long double& value, uint32_t n) {
   const ExtendedParts parts = DecodeExtended(value);
   ScaledDigits scaled{0, 1, parts.negative, false};
   if (parts.exponent == kExtendedExponentSpecial) {
-    if ((parts.significand >> 48) == kInfinityTop) {
+    if (ReadsAsInfinity(parts)) {
       scaled.exponent = 999;
       scaled.infinite = true;
     }
@@ -162,7 +166,7 @@ void RoundScaledDigits(ScaledDigits& scaled, uint32_t n) {
   // left, without a branch on every digit. The 19th and 20th digits are padding
   // '0's, so 18 digits and more are not rounded.
   if (n >= kScaledDigits || scaled.integer == 0) return;
-  scaled.integer += kHalfUnitAt[n];
+  scaled.integer += kHalfUnitAt.at[n];
   if (scaled.integer >= static_cast<uint64_t>(kEighteenDigits)) {
     scaled.integer = kSeventeenDigits;
     ++scaled.exponent;
@@ -171,7 +175,7 @@ void RoundScaledDigits(ScaledDigits& scaled, uint32_t n) {
 
 void WriteLeadingDigits(char* out, uint64_t integer, uint64_t count) {
   WriteNineDigits(out, static_cast<uint32_t>(integer / kNineDigits));
-  if (count > 9) WriteNineDigits(out + 9, static_cast<uint32_t>(integer % kNineDigits));
+  if (count > kHalfDigits) WriteNineDigits(out + kHalfDigits, static_cast<uint32_t>(integer % kNineDigits));
 }
 
 void WriteEighteenDigits(char* out, uint64_t integer) { WriteLeadingDigits(out, integer, kScaledDigits); }

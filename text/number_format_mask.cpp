@@ -36,7 +36,7 @@ void NumberFormatMask(ProcedureFrame& frame, long double value) {
       }
     }
   }
-  if (!top.borrowed) TextRelease(top.handle);
+  TextReleaseEntry(top);
   top = TempStringEntry{result, false};
   if (failed) RaiseErrorKeepingResult(frame, kErrorAllocationFailed);
 }

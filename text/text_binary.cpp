@@ -1,9 +1,9 @@
 #include <tabard/text/text_binary.h>
 
 #include <cfloat>
-#include <cmath>
 #include <cstring>
 
+#include <tabard/text/number_fpu.h>
 #include <tabard/text/text_core.h>
 
 namespace tabard {
@@ -21,33 +21,26 @@ bool PushImage(ProcedureFrame& frame, T value, uint32_t count = sizeof(T)) {
   return TextPushBytes(frame, image, count);
 }
 
-// Rounded to nearest, ties to even, as the processor's integer store does; a value
-// beyond 64 bits gives the processor's indefinite integer.
-int64_t Rounded64(long double value) {
-  if (!(value >= -0x1p63L && value < 0x1p63L)) return INT64_MIN;
-  return static_cast<int64_t>(std::nearbyint(value));
-}
-
 }  // namespace
 
 bool TextFromBinaryByte(ProcedureFrame& frame, int16_t value) { return PushImage(frame, value, 1); }
 bool TextFromBinaryInt16(ProcedureFrame& frame, int16_t value) { return PushImage(frame, value); }
 bool TextFromBinaryInt32(ProcedureFrame& frame, int32_t value) { return PushImage(frame, value); }
 bool TextFromBinaryRoundedLow32(ProcedureFrame& frame, long double value) {
-  return PushImage(frame, Rounded64(value), 4);
+  return PushImage(frame, RoundToInt64(value), 4);
 }
 bool TextFromBinarySingle(ProcedureFrame& frame, long double value) {
   return PushImage(frame, static_cast<float>(value));
 }
-bool TextFromBinaryRounded64(ProcedureFrame& frame, long double value) { return PushImage(frame, Rounded64(value)); }
+bool TextFromBinaryRounded64(ProcedureFrame& frame, long double value) { return PushImage(frame, RoundToInt64(value)); }
 bool TextFromBinaryDouble(ProcedureFrame& frame, long double value) {
   return PushImage(frame, static_cast<double>(value));
 }
 bool TextFromBinaryScaled10000(ProcedureFrame& frame, long double value) {
-  return PushImage(frame, Rounded64(value * 10000));
+  return PushImage(frame, RoundToInt64(value * 10000));
 }
 bool TextFromBinaryScaled100(ProcedureFrame& frame, long double value) {
-  return PushImage(frame, Rounded64(value * 100));
+  return PushImage(frame, RoundToInt64(value * 100));
 }
 bool TextFromBinaryExtended(ProcedureFrame& frame, long double value) {
   return PushImage(frame, value, kExtendedBytes);

@@ -10,10 +10,6 @@ namespace tabard {
 
 namespace {
 
-void ReleaseEntry(const TempStringEntry& entry) {
-  if (!entry.borrowed) TextRelease(entry.handle);
-}
-
 // Storage for `total` bytes, where a total beyond the length word is refused like
 // storage the system does not have.
 TextAllocation AllocTotal(uint64_t total) {
@@ -34,7 +30,7 @@ void ReplaceTop(ProcedureFrame& frame, DynString result) {
   TempStringEntry& top = TextStackEntry(frame, 0);
   const TempStringEntry old = top;
   top = {result, false};
-  ReleaseEntry(old);
+  TextReleaseEntry(old);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ void TextConcat(ProcedureFrame& frame) {
   }
   const TempStringEntry released = earlier;
   earlier = {joined.handle, false};
-  if (!released.borrowed) TextRelease(released.handle);
+  TextReleaseEntry(released);
   TextDrop(frame);
   if (joined.failed) RaiseError(frame, kErrorAllocationFailed);
 }

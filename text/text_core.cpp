@@ -52,7 +52,7 @@ void TextPushLiteral(ProcedureFrame& frame, const LiteralEntry* literal) {
 
 void TextDrop(ProcedureFrame& frame) {
   const TempStringEntry top = TextPop(frame);
-  if (!top.borrowed) TextRelease(top.handle);
+  TextReleaseEntry(top);
 }
 
 }  // namespace tabard

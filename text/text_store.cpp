@@ -27,7 +27,7 @@ void TextStoreZeroTerminated(ProcedureFrame& frame, char* address, uint32_t capa
   const uint32_t count = std::min(text.length, capacity);
   std::memmove(address, text.bytes, count);
   address[count] = 0;
-  if (!entry.borrowed) TextRelease(entry.handle);
+  TextReleaseEntry(entry);
 }
 
 void TextStoreFixed(ProcedureFrame& frame, char* address, uint32_t length) {
@@ -37,7 +37,7 @@ void TextStoreFixed(ProcedureFrame& frame, char* address, uint32_t length) {
   const uint32_t count = std::min(text.length, length);
   std::memmove(address, text.bytes, count);
   std::memset(address + count, ' ', length - count);
-  if (!entry.borrowed) TextRelease(entry.handle);
+  TextReleaseEntry(entry);
 }
 
 }  // namespace tabard

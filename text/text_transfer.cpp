@@ -63,7 +63,7 @@ char* TextPointer(const DynString* variable) { return const_cast<char*>(TextView
 uint32_t TextLength(ProcedureFrame& frame) {
   const TempStringEntry entry = TextPop(frame);
   const uint32_t length = TextView(entry).length;
-  if (!entry.borrowed) TextRelease(entry.handle);
+  TextReleaseEntry(entry);
   return length;
 }
 

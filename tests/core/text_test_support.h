@@ -29,7 +29,7 @@ inline std::string PopText(ProcedureFrame& frame, bool* wasNull = nullptr) {
   const TempStringEntry entry = TextPop(frame);
   std::string text = TextOf(entry.handle);
   if (wasNull != nullptr) *wasNull = entry.handle == nullptr;
-  if (!entry.borrowed) TextRelease(entry.handle);
+  TextReleaseEntry(entry);
   return text;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env sh
 # Installs this build of the toolkit into a folder of the build tree and builds the
-# example program against the installed package alone, as a consumer would. Every
+# example programs (examples/<name> into example-<name>) against the installed
+# package alone, as a consumer would. Every
 # public header must compile on its own include path: none may pull in a private
 # one. The libraries define nothing outside namespace tabard but the entry point a
 # program asks for, so a program with names of its own that the toolkit also uses
@@ -9,9 +10,10 @@
 set -eu
 build=$1 source=$2 toolchain=$3 compiler=$4
 prefix=$build/package-install
-example=$build/example-form
+examples="form guide gallery"
 consumer=$build/consumer
-rm -rf "$prefix" "$example" "$consumer"
+rm -rf "$prefix" "$consumer"
+for name in $examples; do rm -rf "$build/example-$name"; done
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 headers=$(cd "$prefix/include" && find tabard -name '*.h' | sort)
@@ -28,9 +30,13 @@ outside=$("${compiler%g++*}nm" -C --defined-only --extern-only "$prefix"/lib/*.a
   sed 's/^_//' | sort -u)
 [ "$outside" = ProcessEntry ] || { printf 'defined outside namespace tabard:\n%s\n' "$outside"; exit 1; }
 
-for project in "$source/examples/form:$example" "$source/tests/win32/consumer:$consumer"; do
+projects="$source/tests/win32/consumer:$consumer"
+for name in $examples; do projects="$projects $source/examples/$name:$build/example-$name"; done
+for project in $projects; do
   cmake -S "${project%%:*}" -B "${project#*:}" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
   cmake --build "${project#*:}"
 done
-echo "example: $(wc -c <"$example/form.exe") bytes"
+for program in form/form guide/expenses gallery/gallery; do
+  echo "example ${program%/*}: $(wc -c <"$build/example-$program.exe") bytes"
+done

@@ -1,7 +1,8 @@
 #pragma once
-// The one place the system's headers come from: the types, records and constants
-// that the toolkit's interfaces use (window, menu and image handles, messages,
-// styles, control records).
+/// @file
+/// The one place the system's headers come from: the types, records and constants
+/// that the toolkit's interfaces use (window, menu and image handles, messages,
+/// styles, control records).
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif

@@ -6,6 +6,8 @@
 // buffer was too small learns the exact length it needs.
 #include <cstdint>
 
+#include <tabard/text/number_digits.h>
+
 namespace tabard {
 
 // Counts are wider than the 16 bits a field needs in practice: a mask of more than
@@ -66,7 +68,7 @@ MaskScan ScanMaskSection(const char* section, uint32_t length, MaskWriter& leadi
 // plain field. Every place past them reads as '0'.
 struct MaskDigits {
   uint64_t lead;
-  char significant[20];  // room for the digit generator's whole buffer
+  char significant[kDecimalDigitsBufferSize];  // the digit generator's whole buffer
   uint32_t count;
 };
 // Place 1 is the first.

@@ -102,6 +102,13 @@ struct ExtendedParts {
 constexpr uint16_t kExtendedExponentBias = 16383;
 constexpr uint16_t kExtendedExponentSpecial = 0x7FFF;
 
+// Infinity is read from the special exponent and the significand's top sixteen bits
+// alone: the integer bit and nothing else among them.
+inline bool ReadsAsInfinity(const ExtendedParts& parts) {
+  constexpr uint16_t kInfinityTop = 0x8000;
+  return parts.exponent == kExtendedExponentSpecial && (parts.significand >> 48) == kInfinityTop;
+}
+
 inline ExtendedParts DecodeExtended(long double value) {
   unsigned char bytes[sizeof(long double)];
   std::memcpy(bytes, &value, sizeof bytes);
