@@ -17,8 +17,6 @@
 #include "tests/core/resource_test_support.h"
 #include "tests/core/text_test_support.h"
 
-using namespace tabard;
-
 using namespace std::string_literals;
 
 // One run: its frame and whatever else it writes to; slot 0 is the variable written, then borrowed operands.

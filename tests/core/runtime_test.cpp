@@ -12,8 +12,6 @@
 #include <tabard/runtime/runtime_checks.h>
 #include "tests/core/text_test_support.h"
 
-using namespace tabard;
-
 #define ROW(call, error) {[](ProcedureFrame& f) -> bool { ArrayDescriptor none{}; return (void)none, call; }, error}
 
 // Raising records the number (0: 51) with the pending flag, the latest winning; each check gives

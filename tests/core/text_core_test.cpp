@@ -11,8 +11,6 @@
 #include "app/demo_literals.h"
 #include "tests/core/text_test_support.h"
 
-using namespace tabard;
-
 using namespace std::string_literals;
 
 // The empty text has no storage and reads as a zero byte with a zero length word; others

@@ -33,8 +33,6 @@
 #include <tabard/dialogs/dialog_template.h>
 #include "tests/core/text_test_support.h"
 
-using namespace tabard;
-
 namespace {
 
 // A window standing in for any control: it keeps each message, with a copy of the first

@@ -12,8 +12,6 @@
 #include <tabard/controls/receive_buffers.h>
 #include "tests/core/text_test_support.h"
 
-using namespace tabard;
-
 namespace {
 
 // The text a wrapper returned; the string is released.

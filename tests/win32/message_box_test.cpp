@@ -10,8 +10,6 @@
 #include "tests/win32/process_runner.h"
 #include "tests/win32/toolkit_support.h"
 
-using namespace tabard;
-
 TEST(RuntimeMessageBox, ShowsCaptionAndTextAndOnlyInputGivenWhileVisibleAnswersIt) {
   struct Case { const char* queued; const char* text; const char* caption; uint32_t style; int32_t result; };
   const Case cases[] = {  // an empty caption shows the runtime's own; the high bits would ask for a service box
