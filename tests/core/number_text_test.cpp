@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include <tabard/text/mask_field.h>
 #include <tabard/text/mask_format.h>
@@ -56,20 +58,25 @@ TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
       {" .666666666666666667", 2.0L / 3, 4000000000u}, {"-1.23456789012345678E-4000", -1.23456789012345678E-4000L, 18},
       // One scaling too small leaves 19 digits: the tenth taken of them rounds half to even.
       {" 1.23456789012345678E+19", 12345678901234567850.0L, 18},
-      {" 1.2345678901234568E+19", 12345678901234567950.0L, 18}};
+      {" 1.2345678901234568E+19", 12345678901234567950.0L, 18},
+      {" 1.01236353541761802E+87", 1.01236353541761802536E+87L, 18}};  // 2^289 estimates a decade too few
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(c.expected, Text(c.value, c.n)) << c.n;
 }
 
 // Formats into the 512-byte work area (longer results: the allocation sweep), in one step where the field
-// allows and through the stages alone; both must agree.
+// allows and through the stages alone; both must agree. The mask lies in storage of exactly its length, with
+// no zero byte after it, so that the sanitizer stops a read past its end.
 static std::string Format(const std::string& mask, long double value) {
   char area[512], staged[512];
   const auto size = static_cast<uint32_t>(mask.size());
-  const uint64_t length = FormatWithMask(value, mask.data(), size, area, 512);
-  EXPECT_EQ(length, FormatWithMaskInStages(value, mask.data(), size, staged, 512)) << mask;
-  EXPECT_EQ(0, std::memcmp(area, staged, std::min<uint64_t>(length, 512))) << mask;
-  return std::string(area, std::min<uint64_t>(length, 512));
+  const std::vector<char> exact(mask.begin(), mask.end());
+  const char* const bytes = size != 0 ? exact.data() : "";
+  const uint64_t length = FormatWithMask(value, bytes, size, area, 512);
+  EXPECT_EQ(length, FormatWithMaskInStages(value, bytes, size, staged, 512)) << mask;
+  const auto used = static_cast<size_t>(std::min<uint64_t>(length, 512));
+  EXPECT_EQ(0, std::memcmp(area, staged, used)) << mask;
+  return std::string(area, used);
 }
 
 // Fields wider than the digit string show '0' past it; values far below 1 keep all their leading zeros.
@@ -110,9 +117,13 @@ TEST(MaskFormat, FormatsEachKindOfMask) {
   for (const auto& c : cases)
     for (const auto& [value, expected] : c.samples) EXPECT_EQ(expected, Format(c.mask, value)) << c.mask;
   for (const char* mask : noField) EXPECT_EQ("5", Format(mask, 5)) << mask;
-  std::string buffer(12, '~');  // one too small gets only what fits, and the caller learns the whole length
-  EXPECT_EQ(11u, FormatWithMask(-1234.5L, "**$#,###.##", 11, buffer.data(), 5));
-  EXPECT_EQ("*-$1,~~~~~~~", buffer);
+  // Too small a buffer gets only what fits, even of a long fill, and the caller learns the whole length.
+  for (const auto& [mask, value, capacity, length, seen] :
+       {std::tuple{"**$#,###.##", -1234.5L, 5u, 11u, "*-$1,~~~~~~~"}, {"**######", 5.0L, 3u, 8u, "***~~~~~~~~~"}}) {
+    std::string buffer(12, '~');
+    const uint64_t whole = FormatWithMask(value, mask, static_cast<uint32_t>(std::strlen(mask)), buffer.data(), capacity);
+    EXPECT_EQ(std::pair(uint64_t{length}, std::string(seen)), std::pair(whole, buffer)) << mask;
+  }
 }
 
 #if !defined(_WIN32)
