@@ -42,6 +42,21 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
   }
 }
 
+// The check after a statement takes a pending error once, clearing the flag; with a handler it marks the
+// handler entered and says to call it.
+TEST(RuntimeError, DispatchCheckTakesAPendingErrorOnceAndMarksTheHandlerEntered) {
+  const ErrorHandler handler = [](ProcedureFrame&) {};
+  const struct { uint32_t word; ErrorHandler handler; bool dispatched; uint32_t after; } cases[] = {
+      {6, handler, false, 6}, {kErrorPending | 6, nullptr, false, 6},
+      {kErrorPending | 6, handler, true, kErrorHandlerEntered | 6}};
+  for (const auto& c : cases) {
+    ProcedureFrame frame;
+    frame.errorWord = c.word, frame.errorHandler = c.handler;
+    const bool dispatched = ErrorDispatchCheck(frame);
+    EXPECT_EQ(std::pair(c.dispatched, c.after), std::pair(dispatched, frame.errorWord)) << &c - cases;
+  }
+}
+
 struct RowFrame { ProcedureFrame frame; DynString label, notOwned; ArrayDescriptor cells; DynString caption; };
 static_assert(CleanupString(-8) == -14 && CleanupArray(-8) == -15, "locals below the frame encode as well");
 
