@@ -82,11 +82,13 @@ TEST(ExampleGallery, HoldsOneControlOfEachKindAndClosesOnClose) {
                            "EDIT",   "STATIC", "STATIC", "BUTTON", "BUTTON", "COMBOBOX", "LISTBOX"};
   for (int kind = 1; kind <= 15; ++kind) EXPECT_EQ(classes[kind - 1], ClassOf(Kind(gallery, kind))) << "kind " << kind;
 
-  for (const auto& [kind, getImage] : {std::pair{10, STM_GETIMAGE}, {11, STM_GETIMAGE}, {12, BM_GETIMAGE}, {13, BM_GETIMAGE}})
+  for (const auto& [kind, getImage] :
+       {std::pair{10, STM_GETIMAGE}, {11, STM_GETIMAGE}, {12, BM_GETIMAGE}, {13, BM_GETIMAGE}})
     EXPECT_NE(0, SendMessageA(Kind(gallery, kind), getImage, IMAGE_BITMAP, 0)) << "picture kind " << kind;
   // The three-state box in its third state, the list's three items and the combo box's two.
   EXPECT_EQ(std::tuple(BST_INDETERMINATE, 3, 2),
-            std::tuple(SendMessageA(Kind(gallery, 2), BM_GETCHECK, 0, 0), SendMessageA(Kind(gallery, 15), LB_GETCOUNT, 0, 0),
+            std::tuple(SendMessageA(Kind(gallery, 2), BM_GETCHECK, 0, 0),
+                       SendMessageA(Kind(gallery, 15), LB_GETCOUNT, 0, 0),
                        SendMessageA(Kind(gallery, 14), CB_GETCOUNT, 0, 0)));
 
   HWND check = Kind(gallery, 3);

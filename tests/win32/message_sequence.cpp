@@ -75,8 +75,10 @@ testing::AssertionResult SequenceMatches(const std::vector<ExpectedMessage>& exp
     if (e.flags & kAbsent) continue;
     size_t at = a;
     while (!(e.flags & kOptional) && at < seen.size() && !matches(e, at)) ++at;
-    if (!matches(e, at)) {
-      rows.emplace_back(Describe(e), "-", !(e.flags & kOptional));
+    if (!matches(e, at)) {  // the next message seen beside it, where it is the same message with other parameters
+      const bool paired = !(e.flags & kOptional) && a < seen.size() &&
+                          std::pair(seen[a].seer, seen[a].message) == std::pair(e.seer, e.message);
+      rows.emplace_back(Describe(e), paired ? Describe(seen[a++]) : "-", !(e.flags & kOptional));
       continue;
     }
     for (; a < at; ++a) rows.emplace_back("-", Describe(seen[a]), true);
