@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include <tabard/text/mask_field.h>
 #include <tabard/text/mask_format.h>
@@ -21,7 +23,8 @@ using limits = std::numeric_limits<long double>;
 static std::string Text(long double value, uint32_t n) {
   char buffer[kNumberTextBufferSize];
   const uint32_t length = NumberTextCore(value, n, buffer);
-  EXPECT_TRUE(length <= 27 && buffer[length - 1] == ' ') << length;
+  EXPECT_LE(length, 27u);
+  EXPECT_EQ(' ', buffer[length - 1]);
   return std::string(buffer, length - 1);
 }
 
@@ -39,7 +42,7 @@ TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
   // Special encodings by the generator's rules (pseudo-denormal, pseudo-infinity and -NaN, unnormals by their bits).
   // clang-format off
   const struct { std::string expected; long double value; uint32_t n = 15; } cases[] = {
-      {" 0", 0}, {" 123.456", 123.456L}, {" .333333333333333", 1.0L / 3},
+      {" 0", 0}, {" 123.456", 123.456L}, {" 1.23456789012345", 1.23456789012345499L}, {" .333333333333333", 1.0L / 3},
       {" .666666666666667", 2.0L / 3}, {"-.666666666666667", -2.0L / 3}, {" 999999999999999", 999999999999999.0L},
       {" .000000000000001", 1E-15L}, {" 1E+15", 1E15L}, {" 1.23456789012346E+17", 123456789012345678.0L},
       {" 1E+100", 1E100L}, {" 1E-16", 1E-16L}, {" 1.5E-20", 1.5E-20L},
@@ -55,20 +58,25 @@ TEST(NumberText, FixedAndExponentFormsOfEveryKindOfValue) {
       {" .666666666666666667", 2.0L / 3, 4000000000u}, {"-1.23456789012345678E-4000", -1.23456789012345678E-4000L, 18},
       // One scaling too small leaves 19 digits: the tenth taken of them rounds half to even.
       {" 1.23456789012345678E+19", 12345678901234567850.0L, 18},
-      {" 1.2345678901234568E+19", 12345678901234567950.0L, 18}};
+      {" 1.2345678901234568E+19", 12345678901234567950.0L, 18},
+      {" 1.01236353541761802E+87", 1.01236353541761802536E+87L, 18}};  // 2^289 estimates a decade too few
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(c.expected, Text(c.value, c.n)) << c.n;
 }
 
 // Formats into the 512-byte work area (longer results: the allocation sweep), in one step where the field
-// allows and through the stages alone; both must agree.
+// allows and through the stages alone; both must agree. The mask lies in storage of exactly its length, with
+// no zero byte after it, so that the sanitizer stops a read past its end.
 static std::string Format(const std::string& mask, long double value) {
   char area[512], staged[512];
   const auto size = static_cast<uint32_t>(mask.size());
-  const uint64_t length = FormatWithMask(value, mask.data(), size, area, 512);
-  EXPECT_EQ(length, FormatWithMaskInStages(value, mask.data(), size, staged, 512)) << mask;
-  EXPECT_EQ(0, std::memcmp(area, staged, std::min<uint64_t>(length, 512))) << mask;
-  return std::string(area, std::min<uint64_t>(length, 512));
+  const std::vector<char> exact(mask.begin(), mask.end());
+  const char* const bytes = size != 0 ? exact.data() : "";
+  const uint64_t length = FormatWithMask(value, bytes, size, area, 512);
+  EXPECT_EQ(length, FormatWithMaskInStages(value, bytes, size, staged, 512)) << mask;
+  const auto used = static_cast<size_t>(std::min<uint64_t>(length, 512));
+  EXPECT_EQ(0, std::memcmp(area, staged, used)) << mask;
+  return std::string(area, used);
 }
 
 // Fields wider than the digit string show '0' past it; values far below 1 keep all their leading zeros.
@@ -78,7 +86,7 @@ TEST(MaskFormat, FormatsEachKindOfMask) {
   // clang-format off
   const struct { std::string mask; std::vector<std::pair<long double, std::string>> samples; } cases[] = {
       {"##", {{1, " 1"}, {10, "10"}, {100, "100"}, {0, " 0"}, {-5, "-5"}, {-15, "-15"},
-          {1E18L, "1000000000000000000"}, {1E19L, "10E+18"}, {kInf, "10E+998"}, {-kInf, "-1E+999"}, {kNaN, " 0"}}},
+          {1E18L, "1000000000000000000"}, {1E19L, "10E+18"}, {1E200L, "10E+199"}, {1E1005L, "10E+1004"}, {kInf, "10E+998"}, {-kInf, "-1E+999"}, {kNaN, " 0"}}},
       {"#", {{0.5L, "1"}, {0.4L, "0"}, {0.05L, "0"}, {-5, "-5"}, {-15, "-15"}}},
       {"##.##", {{3.14159L, " 3.14"}, {-3.14159L, "-3.14"}, {0.005L, " 0.01"}, {0.00001L, " 0.00"},
           {-0.0000001L, "-0.00"}, {1e-4940L, " 0.00"}}},
@@ -98,8 +106,9 @@ TEST(MaskFormat, FormatsEachKindOfMask) {
       {"##;", {{-5, "-5"}}}, {"##;;z#", {{-0.0L, "z0"}}}, {"##;[##];z;(##)", {{-5, "[ 5]"}}},
       {"## ##", {{5, " 5 "}}}, {"\\##", {{5, "#5"}}}, {"Total $", {{5, "Total 5$"}}},
       {"##\\x", {{5, " 5x"}}}, {"##\\", {{5, " 5\\"}}}, {"**#**", {{5, "**5"}}},
-      {"##.##^^^^ x", {{1234.5L, " 1.23E+03 x"}}}, {"#,##^^^", {{1234.5L, " 123E+1"}}}, {"#0#", {{5, "005"}}},
+      {"##.##^^^^ x", {{1234.5L, " 1.23E+03 x"}}}, {"###########.##########^^^^", {{5, " 5000000000.0000000000E-09"}}}, {"#,##^^^", {{1234.5L, " 123E+1"}}}, {"#0#", {{5, "005"}}},
       {",,.,#", {{1234.5L, "1,234.50"}}}, {",,x", {{1234.5L, "1,235x"}}}, {"#.#,#", {{1234.5L, "1234.5,"}}},
+      {",,", {{1234.5L, "1,235"}}},
       {"$$.$$", {{0.5L, "$1."}}}, {"." + h19 + "##########", {{5e-29L, "." + std::string(28, '0') + "5"}}}};
   const char* const noField[] = {
       "", "##^^", "a^b##",
@@ -109,9 +118,13 @@ TEST(MaskFormat, FormatsEachKindOfMask) {
   for (const auto& c : cases)
     for (const auto& [value, expected] : c.samples) EXPECT_EQ(expected, Format(c.mask, value)) << c.mask;
   for (const char* mask : noField) EXPECT_EQ("5", Format(mask, 5)) << mask;
-  std::string buffer(12, '~');  // one too small gets only what fits, and the caller learns the whole length
-  EXPECT_EQ(11u, FormatWithMask(-1234.5L, "**$#,###.##", 11, buffer.data(), 5));
-  EXPECT_EQ("*-$1,~~~~~~~", buffer);
+  // Too small a buffer gets only what fits, even of a long fill, and the caller learns the whole length.
+  for (const auto& [mask, value, capacity, length, seen] :
+       {std::tuple{"**$#,###.##", -1234.5L, 5u, 11u, "*-$1,~~~~~~~"}, {"**######", 5.0L, 3u, 8u, "***~~~~~~~~~"}}) {
+    std::string buffer(12, '~');
+    const uint64_t whole = FormatWithMask(value, mask, static_cast<uint32_t>(std::strlen(mask)), buffer.data(), capacity);
+    EXPECT_EQ(std::pair(uint64_t{length}, std::string(seen)), std::pair(whole, buffer)) << mask;
+  }
 }
 
 #if !defined(_WIN32)

@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <tabard/base/runtime_block.h>
 #include <tabard/base/runtime_error.h>
 #include <tabard/runtime/array_block.h>
 #include <tabard/runtime/cleanup_list.h>
+#include <tabard/runtime/handle_sort.h>
 #include <tabard/runtime/command_tail.h>
 #include <tabard/runtime/platform_class.h>
 #include <tabard/runtime/runtime_checks.h>
 #include "tests/core/text_test_support.h"
-
-using namespace tabard;
 
 #define ROW(call, error) {[](ProcedureFrame& f) -> bool { ArrayDescriptor none{}; return (void)none, call; }, error}
 
@@ -21,7 +22,7 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
       ROW((RaiseError(f, 0), false), 51), ROW((RaiseError5(f), false), 5), ROW((RaiseError6(f), false), 6),
       ROW((RaiseErrorKeepingResult(f, 9), false), 9), ROW((RaiseErrorKeepingResult(f, 0), false), 51),
       ROW((RaiseError52(f), false), 52), ROW((RaiseError244(f), false), 244), ROW(CheckByteFrom32(f, 0), 0),
-      ROW((RaiseError(f, 7), RaiseError(f, 9), false), 9), ROW(CheckByteFrom32(f, 255), 0),
+      ROW((RaiseError(f, 7), RaiseError(f, 6), false), 6), ROW(CheckByteFrom32(f, 255), 0),
       ROW(CheckByteFrom32(f, 256), 6), ROW(CheckByteFrom32(f, -1), 6), ROW(CheckUnsignedFrom32(f, 0), 0),
       ROW(CheckUnsignedFrom32(f, INT32_MAX), 0), ROW(CheckUnsignedFrom32(f, -1), 6), ROW(CheckSigned16(f, -32768), 0),
       ROW(CheckSigned16(f, 32767), 0), ROW(CheckSigned16(f, 32768), 6), ROW(CheckSigned16(f, -32769), 6),
@@ -35,8 +36,24 @@ TEST(RuntimeError, RaisesAndChecksRecordTheirNumberWithThePendingFlag) {
   for (const auto& c : cases) {
     ProcedureFrame frame;
     EXPECT_EQ(c.error == 0, c.run(frame)) << &c - cases;
-    EXPECT_TRUE(frame.errorWord == (c.error ? kErrorPending | c.error : 0) && ErrorNumber(frame) == c.error % 256)
+    EXPECT_EQ(std::tuple(c.error ? kErrorPending | c.error : 0, c.error % 256),
+              std::tuple(frame.errorWord, uint32_t{ErrorNumber(frame)}))
         << &c - cases;
+  }
+}
+
+// The check after a statement takes a pending error once, clearing the flag; with a handler it marks the
+// handler entered and says to call it.
+TEST(RuntimeError, DispatchCheckTakesAPendingErrorOnceAndMarksTheHandlerEntered) {
+  const ErrorHandler handler = [](ProcedureFrame&) {};
+  const struct { uint32_t word; ErrorHandler handler; bool dispatched; uint32_t after; } cases[] = {
+      {6, handler, false, 6}, {kErrorPending | 6, nullptr, false, 6},
+      {kErrorPending | 6, handler, true, kErrorHandlerEntered | 6}};
+  for (const auto& c : cases) {
+    ProcedureFrame frame;
+    frame.errorWord = c.word, frame.errorHandler = c.handler;
+    const bool dispatched = ErrorDispatchCheck(frame);
+    EXPECT_EQ(std::pair(c.dispatched, c.after), std::pair(dispatched, frame.errorWord)) << &c - cases;
   }
 }
 
@@ -90,7 +107,7 @@ TEST(PlatformClass, FlagsAndProcessorClassFollowPlatformAndProcessor) {
     const auto& c = cases[i];
     cpuidCalls = 0, mmx = c.mmx, keyPresent = c.key;
     const PlatformClass found = ClassifyPlatform({0, 4, 0, c.build, c.os, {}}, c.cpu, kFakes);
-    EXPECT_TRUE(found.platformFlags == c.flags && found.cpuClass == c.level && cpuidCalls == c.calls) << i;
+    EXPECT_EQ(std::tuple(c.flags, c.level, c.calls), std::tuple(found.platformFlags, int{found.cpuClass}, cpuidCalls)) << i;
   }
   EXPECT_EQ(0x0A03, ClassifyPlatform({0, 0x10A, 0x203, 0, kNt, {}}, {}, kFakes).osVersion);
 }
@@ -127,7 +144,7 @@ TEST(ArrayDimension, MeasuresBoundsStepsAndSizes) {
     for (const auto& bounds : c.dims) ArrayDimension(frame, array, c.data, c.flags, c.type, c.size, bounds);
     EXPECT_EQ(c.shape, Shape(array, frame));
     EXPECT_EQ(0, ArrayErase(frame, array, kEraseRelease));
-    EXPECT_TRUE((array.flags & kArrayDimensioned) == 0 && (array.data == nullptr || c.data) && storage[2] == 3);
+    EXPECT_EQ(std::tuple(0, Address(c.data), 3), std::tuple(array.flags & kArrayDimensioned, Address(array.data), storage[2]));
   }
 }
 
@@ -148,8 +165,24 @@ TEST(ArrayErase, ModesAndFlagsChooseBetweenKeepingAndReleasing) {
     auto* cells = static_cast<DynString*>(array.data);
     for (const int k : {0, 2, 4}) cells[k] = c.type == kStr ? MakeText("text") : reinterpret_cast<DynString>(cells + k);
     EXPECT_EQ(0, ArrayErase(frame, array, c.mode));
-    EXPECT_EQ(c.keeps, array.data != nullptr && (array.flags & kArrayDimensioned)) << &c - cases;
-    EXPECT_TRUE(!c.keeps || std::vector<DynString>(5) == std::vector<DynString>(cells, cells + 5)) << &c - cases;
+    EXPECT_EQ(std::pair(c.keeps, c.keeps), std::pair(array.data != nullptr, (array.flags & kArrayDimensioned) != 0))
+        << &c - cases;
+    if (c.keeps) {
+      EXPECT_EQ(std::vector<DynString>(5), std::vector<DynString>(cells, cells + 5)) << &c - cases;
+    }
     ArrayErase(frame, array, kEraseRelease);
   }
+}
+
+// Descending by address; the result is the deepest recursion level, the first call being 1.
+TEST(HandleSort, SortsDescendingAndGivesItsDepth) {
+  char bytes[4];
+  DynString handles[] = {bytes + 1, bytes + 3, bytes, bytes + 2};
+  // Empty texts share the null handle; of two equal parts the later is the one recursion sorts.
+  DynString empties[] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, bytes};
+  EXPECT_EQ(0u, SortHandlesDescending(handles, 1));
+  EXPECT_EQ(2u, SortHandlesDescending(handles, 4));
+  EXPECT_EQ(4u, SortHandlesDescending(empties, 8));
+  EXPECT_EQ((std::vector<const void*>{bytes + 3, bytes + 2, bytes + 1, bytes, bytes, nullptr}),
+            (std::vector<const void*>{handles[0], handles[1], handles[2], handles[3], empties[0], empties[7]}));
 }

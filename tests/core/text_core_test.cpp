@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <tabard/base/runtime_block.h>
 #include <tabard/text/literal_pool.h>
 #include <tabard/text/text_build.h>
 #include <tabard/text/text_store.h>
 #include "app/demo_literals.h"
 #include "tests/core/text_test_support.h"
-
-using namespace tabard;
 
 using namespace std::string_literals;
 
@@ -19,12 +19,13 @@ using namespace std::string_literals;
 TEST(TextCore, StorageAndLiteralsCarryTheirLengthBeforeTheBytes) {
   const TextAllocation empty = TextAlloc(0), huge = TextAlloc(0xFFFFFFFFu), made = TextAlloc(5);
   const TextSpan view = TextView(DynString{nullptr});
-  EXPECT_TRUE(!empty.handle && !empty.failed && huge.failed && !huge.handle);
-  EXPECT_TRUE(view.bytes == &runtimeBlock.emptyText && view.length == 0 && view.bytes[0] == 0);
-  EXPECT_EQ(0, std::memcmp(view.bytes - 4, "\0\0\0", 4));
-  ASSERT_TRUE(made.handle != nullptr && made.handle == made.bytes);
+  EXPECT_EQ(std::tuple(nullptr, false, nullptr, true), std::tuple(empty.handle, empty.failed, huge.handle, huge.failed));
+  EXPECT_EQ(std::tuple(Address(&runtimeBlock.emptyText), 0u, "\0\0\0\0\0"s),
+            std::tuple(Address(view.bytes), view.length, std::string(view.bytes - 4, 5)));
+  ASSERT_NE(nullptr, made.handle);
+  EXPECT_EQ(Address(made.bytes), Address(made.handle));
   std::memcpy(made.bytes, "ab\0cd", 5);
-  EXPECT_TRUE(TextHandleLength(made.handle) == 5 && made.handle[5] == 0 && TextOf(made.handle) == "ab\0cd"s);
+  EXPECT_EQ(std::tuple(5u, "ab\0cd\0"s), std::tuple(TextHandleLength(made.handle), std::string(made.handle, 6)));
   TextRelease(made.handle), TextRelease(nullptr);
   static constexpr char kLong[300] = {'x'};  // a length word's high byte
   EXPECT_EQ(299, LiteralLength(MakeLiteralPool(kLong).Entry(0)));
@@ -55,11 +56,12 @@ TEST(TextCore, StackGrowsDownAndPopsReleaseOnlyOwnedEntries) {
   DynString variable = MakeText("four"), empty = nullptr;
   const int afterFirst = (TextPushEmpty(frame), frame.tempIndex);
   TextPushBorrowed(frame, variable), PushText(frame, "abc");
-  EXPECT_TRUE(afterFirst == -4 && frame.tempIndex == -12 && frame.tempStrings[1].handle == variable);
-  EXPECT_TRUE(TextStackEntry(frame, 1).borrowed);
-  const uint32_t lengths[] = {TextLength(frame), TextLength(frame), TextLength(frame)};  // in order, top first
-  EXPECT_TRUE(lengths[0] == 3 && lengths[1] == 4 && lengths[2] == 0);
-  EXPECT_TRUE(frame.tempIndex == 0 && TextPointer(&variable) == variable && *TextPointer(&empty) == 0);
+  EXPECT_EQ(std::tuple(-4, -12, Address(variable), true),
+            std::tuple(afterFirst, frame.tempIndex, Address(frame.tempStrings[1].handle), TextStackEntry(frame, 1).borrowed));
+  const uint32_t top = TextLength(frame), middle = TextLength(frame), bottom = TextLength(frame);
+  EXPECT_EQ(std::tuple(3u, 4u, 0u), std::tuple(top, middle, bottom));
+  EXPECT_EQ(std::tuple(0, Address(variable), '\0'),
+            std::tuple(frame.tempIndex, Address(TextPointer(&variable)), *TextPointer(&empty)));
   TextRelease(variable);
 }
 
@@ -96,7 +98,8 @@ TEST(TextStore, CutsPadsAndKeepsWithinTheBuffer) {
     PushText(frame, cases[i].text), cases[i].store(frame, target, cases[i].capacity);
     EXPECT_EQ(cases[i].seen, std::string(target, cases[i].seen.size())) << i;
   }
-  EXPECT_TRUE(std::exchange(runtimeBlock.osVersionInfo.size, sizeField) == 0xA5A5A5A5 && TextStackDepth(frame) == 0);
+  EXPECT_EQ(std::tuple(0xA5A5A5A5, 0), std::tuple(std::exchange(runtimeBlock.osVersionInfo.size, sizeField),
+                                                   TextStackDepth(frame)));
 }
 
 #if GTEST_HAS_DEATH_TEST && !defined(_WIN32)

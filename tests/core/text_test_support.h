@@ -9,6 +9,9 @@
 
 using namespace tabard;
 
+// A pointer as the tests compare and print it: its address, not the bytes there.
+inline const void* Address(const void* pointer) { return pointer; }
+
 inline std::string TextOf(DynString handle) { return std::string(TextView(handle).bytes, TextView(handle).length); }
 
 // An owned string holding `text`; the test releases it.

@@ -5,8 +5,6 @@
 #include <tabard/base/runtime_block.h>
 #include <tabard/dialogs/dialog_procedure.h>
 
-using namespace tabard;
-
 DialogHandle MakeDialogWithFont(const char* faceName, uint16_t pointSize, HWND owner, int16_t x, int16_t y,
                                 int16_t width, int16_t height, uint32_t style) {
   style = (style | DS_SETFONT) & ~WS_VISIBLE;

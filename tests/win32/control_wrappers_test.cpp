@@ -2,6 +2,7 @@
 // multiple-selection setter.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <string>
 
 #include <tabard/controls/button.h>
@@ -10,8 +11,6 @@
 #include <tabard/controls/list_box.h>
 #include <tabard/controls/receive_buffers.h>
 #include "tests/core/text_test_support.h"
-
-using namespace tabard;
 
 namespace {
 
@@ -43,7 +42,7 @@ TEST_F(RealControls, ItemTextsComeBackWholeAndNegativeIndicesReadTheSelection) {
     EXPECT_EQ(padded, Taken(CbGetLBText(combo, index)));
     LbSetCurSel(list, index), CbSetItemData(combo, index, 70 + index), CbSetCurSel(combo, index);
     EXPECT_EQ(item, Taken(LbGetText(list, -1)));
-    EXPECT_TRUE(padded == Taken(CbGetLBText(combo, -1)) && CbGetItemData(combo, -1) == 70 + index);
+    EXPECT_EQ(std::pair(padded, LRESULT{70 + index}), std::pair(Taken(CbGetLBText(combo, -1)), CbGetItemData(combo, -1)));
   }
   EXPECT_EQ(-1, LbGetSel(list, 99)) << "the control's error reads as a flag too";
   Taken(LbGetText(list, 1)), Taken(LbGetText(list, 3));
@@ -56,7 +55,8 @@ TEST_F(RealControls, MultipleSelectionSetterSelectsOneItemAndTheGetterGivesItBac
   LbSetSel(list, 1, 0);  // a selection of the user's, replaced by the setter
   for (const int32_t index : {3, 1, 4}) {
     EXPECT_GE(LbSetCurSel(list, index), 0);
-    EXPECT_TRUE(LbGetCurSel(list) == index && LbGetSelCount(list) == 1 && LbGetSel(list, index) == -1) << index;
+    EXPECT_EQ(std::tuple(LRESULT{index}, LRESULT{1}, LRESULT{-1}),
+              std::tuple(LbGetCurSel(list), LbGetSelCount(list), LbGetSel(list, index))) << index;
   }
   EXPECT_LT(LbSetCurSel(list, 7), 0) << "an item that does not exist";
   EXPECT_EQ(0, (LbSetCurSel(list, -1), LbGetSelCount(list))) << "-1 clears the selection";
@@ -64,10 +64,13 @@ TEST_F(RealControls, MultipleSelectionSetterSelectsOneItemAndTheGetterGivesItBac
 
 TEST_F(RealControls, EditTextsLinesAndCaption) {
   HWND edit = Make("EDIT", ES_AUTOHSCROLL, "hello"), lines = Make("EDIT", ES_MULTILINE | ES_AUTOHSCROLL, "one\r\ntwo");
-  EXPECT_TRUE(Taken(EditGetText(edit)) == "hello" && TextHandleLength(receiveBuffers.TextScratch) == 6);
+  EXPECT_EQ("hello", Taken(EditGetText(edit)));
+  EXPECT_EQ(6u, TextHandleLength(receiveBuffers.TextScratch));
   EXPECT_NE(0, EditSetText(edit, MakeText("")));
-  EXPECT_TRUE(Taken(EditGetText(edit)).empty() && TextHandleLength(receiveBuffers.TextScratch) == 1);
-  EXPECT_TRUE(Taken(EmGetLine(lines, 1)) == "two" && Taken(EmGetLine(lines, 5)).empty());
+  EXPECT_EQ("", Taken(EditGetText(edit)));
+  EXPECT_EQ(1u, TextHandleLength(receiveBuffers.TextScratch));
+  EXPECT_EQ("two", Taken(EmGetLine(lines, 1)));
+  EXPECT_EQ("", Taken(EmGetLine(lines, 5)));
   EmLimitText(lines, 0);
   EditSetText(lines, MakeText(std::string(40000, 'x')));
   EXPECT_EQ(std::string(32765, 'x'), Taken(EmGetLine(lines, 0))) << "cut at the receive buffer's size";

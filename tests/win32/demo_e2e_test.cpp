@@ -121,8 +121,8 @@ TEST(DemoEndToEnd, RunsGivenTheInputAPersonMightGive) {
     WaitForTopWindow(kBox, maxMs);
     const DWORD took = GetTickCount() - given;
     if (&run == &runs[0]) sliceMs = std::max(sliceMs, took / kSlicesAfterFirstRow);
-    EXPECT_EQ(std::tuple(true, true), std::tuple(took >= run.minMs, took <= maxMs))
-        << took << " ms, between " << run.minMs << " and " << maxMs << " (a slice: " << sliceMs << " ms)";
+    EXPECT_GE(took, run.minMs) << "a slice: " << sliceMs << " ms";
+    EXPECT_LE(took, maxMs) << "a slice: " << sliceMs << " ms";
     if (run.shown == 20) {
       // Each row arrives without text and stands where the list's own sort puts it: in label order.
       std::vector<std::vector<std::string>> rows(ListView_GetItemCount(demo.list)), expected;
@@ -134,7 +134,9 @@ TEST(DemoEndToEnd, RunsGivenTheInputAPersonMightGive) {
         expected.push_back({"Item " + std::string(n < 10, ' ') + std::to_string(n) + " - Testtekst1", "Testtekst2",
                             "Testtekst3", "Testtekst4", "Testtekst5", "TestTekst6"});
       EXPECT_EQ(expected, rows);
-      ASSERT_TRUE(run.input == Flood || XdoTool(MoveTo(demo.cancel) + " click 1"));
+      if (run.input != Flood) {
+        ASSERT_TRUE(XdoTool(MoveTo(demo.cancel) + " click 1"));
+      }
       EXPECT_EQ(run.input != Flood, WaitUntil([&] { return !IsWindow(demo.dialog); }, 1000));
     }
     Sleep(1000);  // for input given before the box to answer it, wrongly

@@ -5,8 +5,6 @@
 #include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
 
-using namespace tabard;
-
 namespace {
 
 using GeometryTest = ToolkitTest;

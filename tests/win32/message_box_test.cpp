@@ -11,8 +11,6 @@
 #include "tests/win32/process_runner.h"
 #include "tests/win32/toolkit_support.h"
 
-using namespace tabard;
-
 namespace {
 
 // As on a slow machine, where taking each input message off the queue costs far more: the queued flood outlasts
@@ -44,7 +42,8 @@ TEST(RuntimeMessageBox, ShowsCaptionAndTextAndOnlyInputGivenWhileVisibleAnswersI
     const HHOOK slow = c.slow ? SetWindowsHookExA(WH_GETMESSAGE, SlowInput, nullptr, GetCurrentThreadId()) : nullptr;
     HWND busy = CreateWindowExA(0, "STATIC", "Busy", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100, nullptr,
                                 nullptr, nullptr, nullptr);
-    ASSERT_TRUE(BringToFront(busy) && XdoTool(MoveTo(busy) + " " + c.queued));
+    ASSERT_TRUE(BringToFront(busy));
+    ASSERT_TRUE(XdoTool(MoveTo(busy) + " " + c.queued));
     ProcedureFrame frame;
     DynString borrowed = MakeText(c.text);
     TextPushBorrowed(frame, borrowed);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 std::vector<SeenMessage> recordedMessages;
 std::vector<Reaction> recordingReactions;
@@ -31,44 +32,73 @@ HWND CreateRecordingOwner() {
                          nullptr, module, nullptr);
 }
 
-static std::string Describe(Seer seer, uint32_t message, WPARAM w) {
-  constexpr const char* kSeers[] = {"dialog", "control", "menu", "owner"};
-  char number[16];
-  std::snprintf(number, sizeof number, " 0x%04X", message);
-  return kSeers[static_cast<int>(seer)] + std::string(number) + " w=" + std::to_string(w);
+static std::string NameOf(Seer seer, uint32_t message) {
+  static const char* const seers[] = {"dialog", "control", "menu", "owner"};
+  static const std::pair<uint32_t, const char*> names[] = {
+      {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_APP, "WM_APP"}, {WM_CANCELMODE, "WM_CANCELMODE"}, {WM_CLOSE, "WM_CLOSE"},
+      {WM_COMMAND, "WM_COMMAND"}, {WM_DESTROY, "WM_DESTROY"}, {WM_ENABLE, "WM_ENABLE"}, {WM_ENTERIDLE, "WM_ENTERIDLE"},
+      {WM_INITDIALOG, "WM_INITDIALOG"}, {WM_SYSCOMMAND, "WM_SYSCOMMAND"}};
+  const auto* named = std::ranges::find(names, message, &std::pair<uint32_t, const char*>::first);
+  char text[64];
+  std::snprintf(text, sizeof text, "%s %s", seers[size_t(seer)], named != std::end(names) ? named->second : "");
+  if (named == std::end(names)) std::snprintf(text, sizeof text, "%s 0x%04X", seers[size_t(seer)], message);
+  return text;
 }
 
-::testing::AssertionResult SequenceMatches(const std::vector<ExpectedMessage>& expected) {
+static std::string Describe(const ExpectedMessage& e) {
+  char text[96];
+  std::snprintf(text, sizeof text, "%s%s%s%s", e.flags & kAbsent ? "no " : "", NameOf(e.seer, e.message).c_str(),
+                e.flags & kOptional ? "?" : "", e.flags & kRepeated ? "+" : "");
+  std::string described = text;
+  if (e.flags & kWParam) described += " w=" + std::to_string(e.wParam);
+  if (e.flags & kLParam) described += " l=" + std::to_string(e.lParam);
+  return described;
+}
+
+static std::string Describe(const SeenMessage& m) {
+  return NameOf(m.seer, m.message) + " w=" + std::to_string(m.wParam) + " l=" + std::to_string(m.lParam);
+}
+
+testing::AssertionResult SequenceMatches(const std::vector<ExpectedMessage>& expected) {
   std::vector<SeenMessage> seen;  // only the messages the table names
   for (const SeenMessage& m : recordedMessages)
     if (std::ranges::any_of(expected, [&](auto& e) { return e.message == m.message; })) seen.push_back(m);
-  size_t a = 0;
-  const auto matches = [&](const ExpectedMessage& e) {
-    return a < seen.size() && e.seer == seen[a].seer && e.message == seen[a].message &&
-           (!(e.flags & kWParam) || e.wParam == seen[a].wParam) && (!(e.flags & kLParam) || e.lParam == seen[a].lParam);
+  const auto matches = [&](const ExpectedMessage& e, size_t at) {
+    return at < seen.size() && e.seer == seen[at].seer && e.message == seen[at].message &&
+           (!(e.flags & kWParam) || e.wParam == seen[at].wParam) && (!(e.flags & kLParam) || e.lParam == seen[at].lParam);
   };
-  bool missing = false;
-  for (const ExpectedMessage& e : expected)
-    if (!(e.flags & kAbsent) && !matches(e)) missing = missing || !(e.flags & kOptional);
-    else if (!(e.flags & kAbsent)) while (++a, (e.flags & kRepeated) && matches(e)) {}
-  if (!missing && a == seen.size()) return ::testing::AssertionSuccess();
-  ::testing::AssertionResult failure = ::testing::AssertionFailure();
-  std::vector<std::string> saw;  // a run of the same message on one line
-  for (size_t i = 0, n = 1; i < seen.size(); i += n, n = 1) {
-    while (i + n < seen.size() && seen[i + n].seer == seen[i].seer && seen[i + n].message == seen[i].message) ++n;
-    saw.push_back(Describe(seen[i].seer, seen[i].message, seen[i].wParam) + (n > 1 ? " x" + std::to_string(n) : ""));
-  }
-  failure << "expected (w: compared; ?: optional; +: repeated; !: absent) | seen\n";
-  for (size_t row = 0; row < std::max(expected.size(), saw.size()); ++row) {
-    std::string left;
-    if (row < expected.size()) {
-      const ExpectedMessage& e = expected[row];
-      left = Describe(e.seer, e.message, e.wParam);
-      if (!(e.flags & kWParam)) left.resize(left.find(" w="));
-      left += e.flags & kOptional ? " ?" : e.flags & kRepeated ? " +" : e.flags & kAbsent ? " !" : "";
+  // Rows of (expected, seen, differs). Where an expected message comes later than it should, what came
+  // before it shows as extra; absent messages show only where one was seen.
+  std::vector<std::tuple<std::string, std::string, bool>> rows;
+  size_t a = 0;
+  for (const ExpectedMessage& e : expected) {
+    if (e.flags & kAbsent) continue;
+    size_t at = a;
+    while (!(e.flags & kOptional) && at < seen.size() && !matches(e, at)) ++at;
+    if (!matches(e, at)) {  // the next message seen beside it, where it is the same message with other parameters
+      const bool paired = !(e.flags & kOptional) && a < seen.size() &&
+                          std::pair(seen[a].seer, seen[a].message) == std::pair(e.seer, e.message);
+      rows.emplace_back(Describe(e), paired ? Describe(seen[a++]) : "-", !(e.flags & kOptional));
+      continue;
     }
-    left.resize(std::max<size_t>(left.size(), 32), ' ');
-    failure << left << "| " << (row < saw.size() ? saw[row] : "") << "\n";
+    for (; a < at; ++a) rows.emplace_back("-", Describe(seen[a]), true);
+    const std::string first = Describe(seen[a]);
+    int times = 1;
+    while (++a, (e.flags & kRepeated) && matches(e, a)) ++times;
+    rows.emplace_back(Describe(e), times > 1 ? first + " (" + std::to_string(times) + " times)" : first, false);
+  }
+  for (; a < seen.size(); ++a) rows.emplace_back("-", Describe(seen[a]), true);
+  const auto first = std::ranges::find(rows, true, [](auto& row) { return std::get<2>(row); });
+  if (first == rows.end()) return testing::AssertionSuccess();
+  size_t width = 8;
+  for (const auto& row : rows) width = std::max(width, std::get<0>(row).size());
+  testing::AssertionResult failure = testing::AssertionFailure();
+  failure << "the message sequence differs (> marks the first difference)\n  " << std::string("expected")
+          << std::string(width - 8, ' ') << "  seen\n";
+  for (auto row = rows.begin(); row != rows.end(); ++row) {
+    const auto& [e, m, differs] = *row;
+    failure << (row == first ? "> " : differs ? "! " : "  ") << e << std::string(width - e.size(), ' ') << "  " << m
+            << "\n";
   }
   return failure;
 }

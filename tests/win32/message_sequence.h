@@ -29,5 +29,5 @@ template <Seer s> int32_t Recording(DialogHandle d, uint32_t m, WPARAM w, LPARAM
 int CountSeen(Seer seer, uint32_t message);
 // A visible top-level window that logs as Seer::Owner, then does what the default procedure does.
 HWND CreateRecordingOwner();
-// On a mismatch, says the expected messages and the seen ones side by side.
-::testing::AssertionResult SequenceMatches(const std::vector<ExpectedMessage>& expected);
+// On a mismatch, the expected and the seen messages side by side, the first difference marked.
+testing::AssertionResult SequenceMatches(const std::vector<ExpectedMessage>& expected);

@@ -21,8 +21,6 @@
 #include "tests/core/text_test_support.h"
 #include "tests/win32/toolkit_support.h"
 
-using namespace tabard;
-
 // By kind, the control's text; the image's name for the picture kinds.
 constexpr const char* kTexts[kControlKindCount] = {"", "Push", "Three", "Check", "Group", "Label", "", "Radio", "",
     "Edit", "TESTBITMAP", "TESTBITMAP", "TESTICON", "TESTBITMAP", "", ""};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include <tabard/base/runtime_block.h>
 #include <tabard/platform/win32_api.h>
@@ -22,11 +23,14 @@ int32_t ProbeMain(void* instance, void* previous, char* tail, int32_t showComman
   if (is("platform")) return (runtimeBlock.platformFlags & ~kFloatingPointProcessor) | runtimeBlock.cpuClass << 16;
   ProcedureFrame frame{.callerFrame = OutermostFrame()};
   for (int i = 0; is("overflow") && i <= kTempStringSlots; ++i) TextPushEmpty(frame);
-  const bool cleared = std::count(probeGlobals, probeGlobals + 8, 0u) == 8;
-  return cleared && instance == GetModuleHandleA(nullptr) && !previous && tail == runtimeBlock.commandTail &&
-                 runtimeBlock.entryReason == 1 && runtimeBlock.environment && runtimeBlock.osVersionInfo.size == 148 &&
-                 runtimeBlock.emptyDescriptor.text == &runtimeBlock.emptyText && OutermostFrame()
-             ? 0 : 1;
+  // One bit for each fact start-up left otherwise, so that the exit code names which.
+  const bool facts[] = {std::count(probeGlobals, probeGlobals + 8, 0u) == 8, instance == GetModuleHandleA(nullptr),
+                        previous == nullptr, tail == runtimeBlock.commandTail, runtimeBlock.entryReason == 1,
+                        runtimeBlock.environment != nullptr, runtimeBlock.osVersionInfo.size == 148,
+                        runtimeBlock.emptyDescriptor.text == &runtimeBlock.emptyText, OutermostFrame() != nullptr};
+  int32_t wrong = 0;
+  for (size_t i = 0; i < std::size(facts); ++i) wrong |= facts[i] ? 0 : 1 << i;
+  return wrong;
 }
 
 }  // namespace

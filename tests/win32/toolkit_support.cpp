@@ -6,8 +6,6 @@
 #include <tabard/dialogs/dialog_pump.h>
 #include <tabard/text/text_core.h>
 
-using namespace tabard;
-
 void PrepareToolkit() {
   runtimeBlock.moduleInstance = GetModuleHandleA(nullptr), runtimeBlock.liveDialogCount = 0;
   runtimeBlock.activeDialog = runtimeBlock.dialogFont = nullptr;
