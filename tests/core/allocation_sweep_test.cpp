@@ -37,36 +37,6 @@ static std::vector<std::string> States(auto... states) { return {std::string(sta
 
 static void Borrow(SweepRun& r, std::string s) { TextPushBorrowed(r.frame, r.slots[r.slots[1] ? 2 : 1] = MakeText(s)); }
 
-// Pops the stack and gives everything back, describing what it found.
-static std::string GiveBack(SweepRun& r) {
-  std::string state = Drain(r.frame) + ">";
-  for (DynString& slot : r.slots) state += TextOf(slot) + ",", TextRelease(std::exchange(slot, nullptr));
-  state.erase(state.find_last_not_of(',') + 1);
-  if (r.array.flags & kArrayDimensioned) ArrayErase(r.frame, r.array, kEraseRelease);
-  if (r.block != nullptr) MemoryFree(r.frame, r.block);
-  return r.value != 0 ? state + "=" + std::to_string(r.value) : state;
-}
-
-static void Sweep(const SweepCase& c) {
-  for (int n = 1; !testing::Test::HasFailure(); ++n) {
-    SCOPED_TRACE(testing::Message() << c.name << ", allocation " << n << " refused");
-    const platform::ResourceCounts before = platform::LiveResourcesNow();
-    const uint64_t refusedBefore = platform::AllocationCountsNow().refused;
-    SweepRun run;
-    run.refusedAllocation = n;
-    c.operation(run);
-    platform::RefuseNextAllocations(0);
-    const std::string state = GiveBack(run);
-    EXPECT_EQ(before, platform::LiveResourcesNow()) << "not everything was given back";
-    if (platform::AllocationCountsNow().refused == refusedBefore) {
-      EXPECT_EQ(c.result, std::to_string(n - 1) + " " + state);
-      return;
-    }
-    EXPECT_EQ(n <= int(c.refused.size()) ? c.refused[n - 1] : "(no refusal pinned)", state);
-    if (c.result.empty()) return;  // beyond what any storage could hold: refused every time
-  }
-}
-
 const std::string kX600(600, 'x'), kZ19(19, '0');
 const std::string kCells = " - Testtekst1,Testtekst2,Testtekst3,Testtekst4,Testtekst5";
 
@@ -148,5 +118,29 @@ const SweepCase kCases[] = {
 // clang-format on
 
 TEST(AllocationFailureSweep, EveryOperationAndDemoTextSurvivesEachRefusal) {
-  for (const SweepCase& c : kCases) Sweep(c);
+  for (const SweepCase& c : kCases) {
+    for (int n = 1; !testing::Test::HasFailure(); ++n) {
+      SCOPED_TRACE(testing::Message() << c.name << ", allocation " << n << " refused");
+      const platform::ResourceCounts before = platform::LiveResourcesNow();
+      const uint64_t refusedBefore = platform::AllocationCountsNow().refused;
+      SweepRun r;
+      r.refusedAllocation = n;
+      c.operation(r);
+      platform::RefuseNextAllocations(0);
+      // Pops the stack and gives everything back, describing what it found.
+      std::string state = Drain(r.frame) + ">";
+      for (DynString& slot : r.slots) state += TextOf(slot) + ",", TextRelease(std::exchange(slot, nullptr));
+      state.erase(state.find_last_not_of(',') + 1);
+      if (r.array.flags & kArrayDimensioned) ArrayErase(r.frame, r.array, kEraseRelease);
+      if (r.block != nullptr) MemoryFree(r.frame, r.block);
+      if (r.value != 0) state += "=" + std::to_string(r.value);
+      EXPECT_EQ(before, platform::LiveResourcesNow()) << "not everything was given back";
+      if (platform::AllocationCountsNow().refused == refusedBefore) {
+        EXPECT_EQ(c.result, std::to_string(n - 1) + " " + state);
+        break;
+      }
+      EXPECT_EQ(n <= int(c.refused.size()) ? c.refused[n - 1] : "(no refusal pinned)", state);
+      if (c.result.empty()) break;  // beyond what any storage could hold: refused every time
+    }
+  }
 }
