@@ -27,7 +27,11 @@ TEST(TextCore, StorageAndLiteralsCarryTheirLengthBeforeTheBytes) {
   EXPECT_EQ(std::tuple(5u, "ab\0cd\0"s), std::tuple(TextHandleLength(made.handle), std::string(made.handle, 6)));
   TextRelease(made.handle), TextRelease(nullptr);
   static constexpr char kLong[300] = {'x'};  // a length word's high byte
-  EXPECT_EQ(299, LiteralLength(MakeLiteralPool(kLong).Entry(0)));
+  constexpr auto pool = MakeLiteralPool("ab", kLong);
+  const LiteralEntry *first = pool.Entry(0), *second = pool.Entry(1);
+  EXPECT_EQ(std::tuple("ab"s, 299, 'x', size_t{2 + 2 + 2 + 299}),
+            std::tuple(std::string(LiteralBytes(first), LiteralLength(first)), LiteralLength(second),
+                       *LiteralBytes(second), pool.size()));
 }
 
 // Entries take four bytes each below the frame, the n-th pushed in the n-th slot; popping a
