@@ -1,11 +1,31 @@
 #include <cmath>
 #include <utility>
+#include <vector>
 
+#include <tabard/base/runtime_block.h>
+#include <tabard/dialogs/dialog_procedure.h>
 #include <tabard/dialogs/geometry.h>
-#include "tests/win32/control_ops_support.h"
 #include "tests/win32/toolkit_support.h"
 
 namespace {
+
+// A hidden toolkit dialog (the toolkit's dialog procedure, no controls) whose template names another face or size
+// than the toolkit's 8-point one, so that its units map to other pixel counts.
+HWND MakeDialogWithFont(const char* faceName, uint16_t pointSize, HWND owner = nullptr, int16_t x = 10, int16_t y = 10,
+                        int16_t width = 200, int16_t height = 120) {
+  const uint32_t style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+  // A vector's storage starts on a 4-byte boundary, as a template must. No items, no menu, the default class.
+  std::vector<uint16_t> units{static_cast<uint16_t>(style), static_cast<uint16_t>(style >> 16), 0, 0, 0};
+  for (int16_t value : {x, y, width, height}) units.push_back(static_cast<uint16_t>(value));
+  units.insert(units.end(), {0, 0});
+  for (const char* text : {"Units test", faceName}) {  // the title, the point size, the face
+    for (const char* c = text; *c != 0; ++c) units.push_back(static_cast<uint8_t>(*c));
+    units.push_back(0);
+    if (text != faceName) units.push_back(pointSize);
+  }
+  return CreateDialogIndirectParamA(static_cast<HINSTANCE>(runtimeBlock.moduleInstance),
+                                    reinterpret_cast<const DLGTEMPLATE*>(units.data()), owner, DialogProcedure, 0);
+}
 
 using GeometryTest = ToolkitTest;
 using Pair = std::pair<int32_t, int32_t>;
