@@ -162,7 +162,6 @@ TEST_F(ListOpsTest, PositionsAreOneBasedAndSelectedTextsKeepEveryByte) {
 
 using MenusTest = ToolkitTest;
 constexpr uint32_t kById = kMenuItemByIdentifier;
-int32_t OnOpen(DialogHandle, uint32_t, WPARAM, LPARAM) { return 0; }
 
 // Every item as text/identifier/state, a * for a callback, a pop-up's items in brackets.
 std::string Dump(HMENU menu) {
@@ -189,7 +188,7 @@ TEST_F(MenusTest, ItemsAreAddedDeletedAndChangedByPositionOrIdentifier) {
       {bar, "top", 5, 0, 0, MFS_GRAYED}, {bar, "&File", UINT_PTR(popup), 0, kMenuItemOpensPopup, 0}};
   // clang-format on
   for (const auto& a : adds)
-    EXPECT_TRUE((PushText(frame, a.text), MenuAddItem(frame, a.menu, a.id, a.state, a.position, OnOpen, a.flags)));
+    EXPECT_TRUE((PushText(frame, a.text), MenuAddItem(frame, a.menu, a.id, a.state, a.position, Ignore, a.flags)));
   EXPECT_EQ("top/5/3* &File/0/0* [a/1/0* b/2/8* x/7/0* c/3/0* d/4/0* /0/0 ] ", Dump(bar));
   const bool byPosition = MenuDeleteItem(popup, 0, 0), byId = MenuDeleteItem(bar, 4, kById);  // positions from 0
   const bool pastTheEnd = MenuDeleteItem(popup, 4, 0), gone = MenuDeleteItem(popup, 1, kById);
