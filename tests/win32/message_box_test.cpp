@@ -22,20 +22,16 @@ LRESULT CALLBACK SlowInput(int code, WPARAM removal, LPARAM message) {
   return CallNextHookEx(nullptr, code, removal, message);
 }
 
-std::string SixtyEscapes() {
-  std::string keys = "key --delay 0";
-  for (int k = 0; k < 60; ++k) keys += " Escape";
-  return keys;
-}
-
 }  // namespace
 
 TEST(RuntimeMessageBox, ShowsCaptionAndTextAndOnlyInputGivenWhileVisibleAnswersIt) {
+  std::string sixtyEscapes = "key --delay 0";
+  for (int k = 0; k < 60; ++k) sixtyEscapes += " Escape";
   struct Case { std::string queued; const char* text; const char* caption; uint32_t style; int32_t result; bool slow; };
   const Case cases[] = {  // an empty caption shows the runtime's own; the high bits would ask for a service box
       {"key Escape Escape", "", "My caption", MB_OKCANCEL, IDOK, false},
       {"click 1 key space Return", "Go on?", "", 0xFFFF0000u | MB_OKCANCEL, IDCANCEL, false},
-      {SixtyEscapes(), "Slowly", "Slow machine", MB_OKCANCEL, IDOK, true}};
+      {sixtyEscapes, "Slowly", "Slow machine", MB_OKCANCEL, IDOK, true}};
   PrepareToolkit();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.queued);
