@@ -32,17 +32,16 @@ HWND CreateRecordingOwner() {
                          nullptr, module, nullptr);
 }
 
+#define NAMED(message) {message, #message}
 static std::string NameOf(Seer seer, uint32_t message) {
   static const char* const seers[] = {"dialog", "control", "menu", "owner"};
   static const std::pair<uint32_t, const char*> names[] = {
-      {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_APP, "WM_APP"}, {WM_CANCELMODE, "WM_CANCELMODE"}, {WM_CLOSE, "WM_CLOSE"},
-      {WM_COMMAND, "WM_COMMAND"}, {WM_DESTROY, "WM_DESTROY"}, {WM_ENABLE, "WM_ENABLE"}, {WM_ENTERIDLE, "WM_ENTERIDLE"},
-      {WM_INITDIALOG, "WM_INITDIALOG"}, {WM_SYSCOMMAND, "WM_SYSCOMMAND"}};
+      NAMED(WM_ACTIVATE), NAMED(WM_APP), NAMED(WM_CANCELMODE), NAMED(WM_CLOSE), NAMED(WM_COMMAND), NAMED(WM_DESTROY),
+      NAMED(WM_ENABLE), NAMED(WM_ENTERIDLE), NAMED(WM_INITDIALOG), NAMED(WM_SYSCOMMAND)};
   const auto* named = std::ranges::find(names, message, &std::pair<uint32_t, const char*>::first);
-  char text[64];
-  std::snprintf(text, sizeof text, "%s %s", seers[size_t(seer)], named != std::end(names) ? named->second : "");
-  if (named == std::end(names)) std::snprintf(text, sizeof text, "%s 0x%04X", seers[size_t(seer)], message);
-  return text;
+  char number[16];
+  std::snprintf(number, sizeof number, "0x%04X", message);
+  return std::string(seers[size_t(seer)]) + " " + (named != std::end(names) ? named->second : number);
 }
 
 static std::string Describe(const ExpectedMessage& e) {
