@@ -5,7 +5,6 @@
 // message are checked on real objects. tests/check_wire_rows.sh keeps a row for every wrapper.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <sstream>
 #include <string>
