@@ -39,16 +39,11 @@ TEST_F(ControlOpsTest, TextsRoundTripUpTo32769BytesInTwoStringsAndTheEmptyOneWhe
     ControlSetText(frame, dialog, 7);
     EXPECT_EQ(std::pair(0, text), std::pair(TextStackDepth(frame), WindowText(ControlHandle(dialog, 7))));
     ControlGetText(frame, dialog, 7);
-    ASSERT_EQ(1, TextStackDepth(frame));
-    bool wasNull = false;
-    EXPECT_EQ(text.substr(0, 32769), PopText(frame, &wasNull));
-    EXPECT_EQ(text.empty(), wasNull) << "the empty text is the null handle";
+    EXPECT_EQ(text.empty() ? "@|0" : text.substr(0, 32769) + "|0", Drain(frame)) << "the empty text: the null handle";
   }
   for (uint32_t refusals : {1u, 2u}) {  // the large buffer fails, then the copy after it as well
     platform::RefuseNextAllocations(refusals), ControlGetText(frame, dialog, 7), platform::RefuseNextAllocations(0);
-    bool wasNull = false;
-    EXPECT_EQ("", PopText(frame, &wasNull));
-    EXPECT_EQ(std::tuple(true, 0, 0u), std::tuple(wasNull, TextStackDepth(frame), frame.errorWord)) << refusals;
+    EXPECT_EQ("@|0", Drain(frame)) << refusals;
   }
 }
 
@@ -68,10 +63,8 @@ TEST_F(ControlOpsTest, FocusCallbackKillAndChecksReachOnlyThatControlAndAMissing
   EXPECT_EQ(std::pair(DialogCallback{Ignore}, DialogCallback{}), std::pair(CallbackSlot(first), CallbackSlot(second)));
   constexpr ControlId kMissing = 999;
   EXPECT_EQ(nullptr, ControlHandle(dialog, kMissing));
-  bool wasNull = false;
   ControlGetText(frame, dialog, kMissing);
-  EXPECT_EQ("", PopText(frame, &wasNull));
-  EXPECT_TRUE(wasNull);
+  EXPECT_EQ("@|0", Drain(frame));
   const std::string desktopText = WindowText(nullptr);
   PushText(frame, "lost");
   ControlSetText(frame, dialog, kMissing);
@@ -115,13 +108,9 @@ const ListKind kKinds[] = {
 };
 // clang-format on
 
-// The selected text, "" standing for the null handle.
+// The stack after asking for the selected text: "text|0", or "@|0" for the null handle.
 std::string Selected(ProcedureFrame& frame, DialogHandle dialog, const ListKind& kind, ControlId id = 30) {
-  kind.selectedText(frame, dialog, id);
-  EXPECT_EQ(1, TextStackDepth(frame));
-  bool wasNull = false;
-  const std::string text = PopText(frame, &wasNull);
-  return text.empty() && !wasNull ? "<empty but not null>" : text;
+  return kind.selectedText(frame, dialog, id), Drain(frame);
 }
 
 TEST_F(ListOpsTest, PositionsAreOneBasedAndSelectedTextsKeepEveryByte) {
@@ -135,28 +124,27 @@ TEST_F(ListOpsTest, PositionsAreOneBasedAndSelectedTextsKeepEveryByte) {
       PushText(frame, text);
       EXPECT_EQ(next++, kind.add(frame, dialog, 30)) << "the control's answer";
     }
-    EXPECT_EQ("", Selected(frame, dialog, kind)) << "nothing selected yet";
+    EXPECT_EQ("@|0", Selected(frame, dialog, kind)) << "nothing selected yet";
     const std::pair<int32_t, std::string> picks[] = {{1, "alpha"}, {4, "delta"}, {2, longText}, {3, "gamma"}};
     for (const auto& [position, text] : picks) {
       EXPECT_EQ(position - 1, kind.select(dialog, 30, position));
-      EXPECT_EQ(text, Selected(frame, dialog, kind));
+      EXPECT_EQ(text + "|0", Selected(frame, dialog, kind));
     }
     kind.select(dialog, 30, 0);  // position 0 reaches the control as -1: no selection
-    EXPECT_EQ("", Selected(frame, dialog, kind));
+    EXPECT_EQ("@|0", Selected(frame, dialog, kind));
     EXPECT_EQ(-1, kind.select(dialog, 30, 5)) << "past the last item";
     // Position 3 deletes the third item; the answer is the count left.
     const auto third = kind.remove(dialog, 30, 3), first = kind.remove(dialog, 30, 1), none = kind.remove(dialog, 30, 0);
     EXPECT_EQ(std::tuple(3, 2, -1), std::tuple(third, first, none));
     for (const auto& [position, text] : {std::pair{1, longText}, std::pair{2, std::string("delta")}})
-      EXPECT_EQ(text, (kind.select(dialog, 30, position), Selected(frame, dialog, kind)));
+      EXPECT_EQ(text + "|0", (kind.select(dialog, 30, position), Selected(frame, dialog, kind)));
     kind.clear(dialog, 30);
-    EXPECT_EQ("", Selected(frame, dialog, kind));
+    EXPECT_EQ("@|0", Selected(frame, dialog, kind));
     PushText(frame, ""), kind.add(frame, dialog, 30), kind.select(dialog, 30, 1);
-    EXPECT_EQ("", Selected(frame, dialog, kind)) << "an empty item";
+    EXPECT_EQ("@|0", Selected(frame, dialog, kind)) << "an empty item";
     PushText(frame, "nowhere");
     EXPECT_EQ(0, kind.add(frame, dialog, 77)) << "a missing control";
-    EXPECT_EQ(0, TextStackDepth(frame));
-    EXPECT_EQ("", Selected(frame, dialog, kind, 77));
+    EXPECT_EQ("@|0", Selected(frame, dialog, kind, 77)) << "the text consumed, nothing given";
   }
 }
 
@@ -215,12 +203,8 @@ TEST_F(MenusTest, ItemsAreAddedDeletedAndChangedByPositionOrIdentifier) {
     MenuGetText(frame, t.menu, t.item, t.flags);
     EXPECT_EQ(t.text.empty() ? longText : t.text, PopText(frame)) << t.text.size();
   }
-  for (const uint32_t nothing : {3u, 9u}) {  // a separator, no such item: the null string
-    bool wasNull = false;
-    MenuGetText(frame, popup, nothing, 0);
-    const std::string text = PopText(frame, &wasNull);
-    EXPECT_EQ((std::pair<std::string, bool>("", true)), std::pair(text, wasNull)) << nothing;
-  }
+  for (const uint32_t nothing : {3u, 9u})  // a separator, no such item: the null string
+    EXPECT_EQ("@|0", (MenuGetText(frame, popup, nothing, 0), Drain(frame))) << nothing;
   DestroyMenu(bar);
 }
 
