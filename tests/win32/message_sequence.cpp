@@ -45,13 +45,9 @@ static std::string NameOf(Seer seer, uint32_t message) {
 }
 
 static std::string Describe(const ExpectedMessage& e) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%s%s%s%s", e.flags & kAbsent ? "no " : "", NameOf(e.seer, e.message).c_str(),
-                e.flags & kOptional ? "?" : "", e.flags & kRepeated ? "+" : "");
-  std::string described = text;
-  if (e.flags & kWParam) described += " w=" + std::to_string(e.wParam);
-  if (e.flags & kLParam) described += " l=" + std::to_string(e.lParam);
-  return described;
+  return (e.flags & kAbsent ? "no " : "") + NameOf(e.seer, e.message) + (e.flags & kOptional ? "?" : "") +
+         (e.flags & kRepeated ? "+" : "") + (e.flags & kWParam ? " w=" + std::to_string(e.wParam) : "") +
+         (e.flags & kLParam ? " l=" + std::to_string(e.lParam) : "");
 }
 
 static std::string Describe(const SeenMessage& m) {
