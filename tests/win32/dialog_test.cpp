@@ -133,15 +133,14 @@ TEST_F(DialogTest, CommandsKeysAndEndingsReachTheRightCallbacksAndOwner) {
 }
 
 TEST_F(DialogTest, CreatesCountedDialogsConsumingTheTitleAndKeepingTheLatestFont) {
-  const TempStringEntry kept = (TextPushBytes(frame, "kept", 4), TextPop(frame));
-  TextPushBorrowed(frame, kept.handle);
+  const DynString kept = MakeText("kept");
+  TextPushBorrowed(frame, kept);
   const HWND lent = DialogCreate(frame, nullptr, 10, 10, 100, 60, 0, 0);
   // An empty stack reads as an empty title.
   const HWND blank = DialogCreate(frame, nullptr, 10, 10, 100, 60, WS_POPUP | WS_CAPTION | WS_MAXIMIZE, 0);
   const auto title = [](HWND w) { char text[64] = {}; GetWindowTextA(w, text, 64); return std::string(text); };
-  EXPECT_EQ("kept| ", title(lent) + "|" + title(blank));
-  EXPECT_EQ("kept", std::string(TextView(kept.handle).bytes)) << "a borrowed title is not released";
-  TextRelease(kept.handle);
+  EXPECT_EQ("kept| |kept", title(lent) + "|" + title(blank) + "|" + TextOf(kept)) << "a borrowed title stays";
+  TextRelease(kept);
   // Each dialog has a font of its own; the latest is kept for the controls to come. The pump answers the count.
   const void* font = reinterpret_cast<void*>(SendMessageA(blank, WM_GETFONT, 0, 0));
   EXPECT_EQ(std::tuple(2, 2, font), std::tuple(DialogPump(), runtimeBlock.liveDialogCount, runtimeBlock.dialogFont));
