@@ -180,9 +180,8 @@ TEST(HandleSort, SortsDescendingAndGivesItsDepth) {
   DynString handles[] = {bytes + 1, bytes + 3, bytes, bytes + 2};
   // Empty texts share the null handle; of two equal parts the later is the one recursion sorts.
   DynString empties[] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, bytes};
-  EXPECT_EQ(0u, SortHandlesDescending(handles, 1));
-  EXPECT_EQ(2u, SortHandlesDescending(handles, 4));
-  EXPECT_EQ(4u, SortHandlesDescending(empties, 8));
+  const uint32_t one = SortHandlesDescending(handles, 1), four = SortHandlesDescending(handles, 4);
+  EXPECT_EQ(std::tuple(0u, 2u, 4u), std::tuple(one, four, SortHandlesDescending(empties, 8)));
   EXPECT_EQ((std::vector<const void*>{bytes + 3, bytes + 2, bytes + 1, bytes, bytes, nullptr}),
             (std::vector<const void*>{handles[0], handles[1], handles[2], handles[3], empties[0], empties[7]}));
 }
