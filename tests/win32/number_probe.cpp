@@ -14,11 +14,7 @@ using namespace tabard;
 
 namespace {
 
-struct TextCase {
-  const char* expected;
-  long double value;
-  uint32_t n;
-};
+struct TextCase { const char* expected; long double value; uint32_t n; };
 
 // Values whose last digits depend on the scaling running with the full 64-bit
 // significand: with 53 bits they come out different.
@@ -46,9 +42,8 @@ int32_t CountWrongTexts() {
 int32_t ProbeMain(void*, void*, char* commandTail, int32_t) {
   const uint16_t controlWord = FpuControlWord();
   if (std::strncmp(commandTail, "control", 7) == 0) return controlWord;
-  if (std::strncmp(commandTail, "texts", 5) == 0) {
+  if (std::strncmp(commandTail, "texts", 5) == 0)
     return CountWrongTexts() | (FpuControlWord() == controlWord ? 0 : 0x100);
-  }
   return -1;
 }
 
