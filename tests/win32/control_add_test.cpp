@@ -34,8 +34,7 @@ LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(creationHook, code, wParam, lParam);
 }
 
-class ControlAddTest : public ToolkitTest {
- protected:
+struct ControlAddTest : ToolkitTest {
   void SetUp() override {
     ToolkitTest::SetUp();
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};

@@ -17,8 +17,7 @@ namespace {
 // The text a wrapper returned; the string is released.
 std::string Taken(DynString text) { const std::string bytes = TextOf(text); return TextRelease(text), bytes; }
 
-class RealControls : public ::testing::Test {
- protected:
+struct RealControls : ::testing::Test {
   void TearDown() override { DestroyWindow(parent); }
   HWND Make(const char* className, DWORD style, const char* text = "") {
     return CreateWindowExA(0, className, text, WS_CHILD | style, 0, 0, 300, 300, parent, nullptr, nullptr, nullptr);
