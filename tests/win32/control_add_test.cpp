@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <span>
 #include <string>
 #include <tuple>
@@ -11,7 +10,6 @@
 #include <tabard/dialogs/control_image.h>
 #include <tabard/dialogs/control_ops.h>
 #include <tabard/dialogs/control_set_image.h>
-#include <tabard/text/text_core.h>
 #include "tests/core/text_test_support.h"
 #include "tests/win32/toolkit_support.h"
 
