@@ -2,8 +2,6 @@
 // keys through the X server, their windows read from outside their processes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <tuple>
 
 #include "tests/win32/process_runner.h"
@@ -43,7 +41,6 @@ TEST(ExampleGuide, ListShowsMaskedAmountsTotalReachesTheBoxAndExitEndsWithTwo) {
   HWND list = GetDlgItem(dialog, 101);
   ASSERT_EQ(4, SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) << "filled before the dialog is shown";
   LVITEMA cell{};
-  cell.iSubItem = 0;
   EXPECT_EQ("Bus pass", SendListRecord(list, LVM_GETITEMTEXTA, 3, cell));
   cell.iSubItem = 1;
   EXPECT_EQ("$  612.50", SendListRecord(list, LVM_GETITEMTEXTA, 0, cell));
@@ -68,9 +65,7 @@ TEST(ExampleGuide, ListShowsMaskedAmountsTotalReachesTheBoxAndExitEndsWithTwo) {
 static std::string ClassOf(HWND window) {
   char name[64] = {};
   GetClassNameA(window, name, sizeof name);
-  std::string upper = name;
-  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
-  return upper;
+  return CharUpperA(name);
 }
 static HWND Kind(HWND gallery, int kind) { return GetDlgItem(gallery, 100 + kind); }
 
