@@ -9,9 +9,7 @@
 #include <tabard/text/text_core.h>
 #include <tabard/text/literal_pool.h>
 
-struct Globals {
-  int moves;
-};
+struct Globals { int moves; };
 Globals programGlobals;
 HWND MainDialog;
 
