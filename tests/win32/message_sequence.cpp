@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <tuple>
+#include <utility>
 
 std::vector<SeenMessage> recordedMessages;
 std::vector<Reaction> recordingReactions;
@@ -83,17 +84,15 @@ testing::AssertionResult SequenceMatches(const std::vector<ExpectedMessage>& exp
     rows.emplace_back(Describe(e), times > 1 ? first + " (" + std::to_string(times) + " times)" : first, false);
   }
   for (; a < seen.size(); ++a) rows.emplace_back("-", Describe(seen[a]), true);
-  const auto first = std::ranges::find(rows, true, [](auto& row) { return std::get<2>(row); });
-  if (first == rows.end()) return testing::AssertionSuccess();
-  size_t width = 8;
+  if (std::ranges::none_of(rows, [](auto& row) { return std::get<2>(row); })) return testing::AssertionSuccess();
+  rows.emplace(rows.begin(), "expected", "seen", false);  // the heading, padded as the rows are
+  size_t width = 0;
   for (const auto& row : rows) width = std::max(width, std::get<0>(row).size());
   testing::AssertionResult failure = testing::AssertionFailure();
-  failure << "the message sequence differs (> marks the first difference)\n  " << std::string("expected")
-          << std::string(width - 8, ' ') << "  seen\n";
-  for (auto row = rows.begin(); row != rows.end(); ++row) {
-    const auto& [e, m, differs] = *row;
-    failure << (row == first ? "> " : differs ? "! " : "  ") << e << std::string(width - e.size(), ' ') << "  " << m
-            << "\n";
-  }
+  failure << "the message sequence differs (> marks the first difference)\n";
+  bool marked = false;  // the first difference only
+  for (const auto& [e, m, differs] : rows)
+    failure << (differs && !std::exchange(marked, true) ? "> " : differs ? "! " : "  ") << e
+            << std::string(width - e.size(), ' ') << "  " << m << "\n";
   return failure;
 }
