@@ -15,11 +15,11 @@ cd "$(dirname "$0")"
 # The soak's rounds. Every round must give back every window, menu, GDI object,
 # string and memory block, so a leak of any of those shows in its first round
 # whatever the count; the count decides only how small a leak of memory the system
-# keeps (the commit charge, measured from the tenth round) can show: 1 MB over nine
-# tenths of the rounds. Natively 2,500 rounds (about 460 bytes a round) keep the
-# whole run within CI's time on a busy 2-core machine; DEMO_SOAK_ROUNDS=10000 asks
-# for the full count. In the emulated machine, where a round takes one to four
-# seconds, 50 rounds (about 23 KB a round).
+# keeps (the commit charge, measured once a tenth of the rounds are done) can show:
+# 1 MB over the other nine tenths. Natively 2,500 rounds (about 460 bytes a round)
+# keep the whole run within CI's time on a busy 2-core machine;
+# DEMO_SOAK_ROUNDS=10000 asks for the full count. In the emulated machine, where a
+# round takes one to four seconds, 50 rounds (about 23 KB a round).
 export DEMO_SOAK_ROUNDS=${DEMO_SOAK_ROUNDS:-2500}
 emulated_soak_rounds=${DEMO_SOAK_ROUNDS_EMULATED:-50}
 
@@ -94,7 +94,7 @@ run_emulated() {
 }
 # Where the machine cannot start the build's programs, its tests that need no Wine
 # (the program image, the installed package, the example's build, the layering, the
-# guide and the reference) still run.
+# wire table's rows, the guide and the reference) still run.
 # The 32-bit product's tests under Wine run in an emulated machine where this one
 # cannot run them, and count as a run like any other.
 run_windows() {
