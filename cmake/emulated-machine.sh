@@ -15,19 +15,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(dirname "$here")
 
-install_tools() {
-  local missing=() package
-  for package in qemu-system-x86 debootstrap e2fsprogs; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "emulated-machine: these packages are missing and installing them needs root" >&2
-    return 1
-  fi
-  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-}
+install_tools() { "$here/install-deps.sh" qemu-system-x86 debootstrap e2fsprogs; }
 
 now() { date +%s.%N; }
 seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.0f", b - a }'; }

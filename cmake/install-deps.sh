@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian 12, and nothing when all of it
-# is present already. Runs as root.
+# Installs what building and testing need on Debian 12, or only the packages it is
+# given, and nothing when all of it is present already. Runs as root.
+#   install-deps.sh [PACKAGE...]
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ $# -gt 0 ] || packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev libicu-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick procps doxygen
